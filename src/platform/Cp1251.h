@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Windows-1251, the single-byte code page of every text the program stores
+// and shows. Inside the program text is std::string holding these bytes;
+// conversion to Unicode happens only at the edges (windows, file names).
+namespace orlevan::cp1251 {
+
+// Every byte has a Unicode meaning; the one unassigned byte 0x98 maps to
+// U+0098 so that any byte string survives a round trip.
+char32_t toUnicode(unsigned char byte);
+
+// The byte for a Unicode code point, or nothing when the code page lacks it.
+std::optional<unsigned char> fromUnicode(char32_t codePoint);
+
+std::string toUtf8(std::string_view bytes);
+
+// Characters outside the code page, and malformed UTF-8, become `replacement`.
+std::string fromUtf8(std::string_view utf8, char replacement = '?');
+
+// Like fromUtf8, but tells the caller that something could not be stored.
+std::optional<std::string> fromUtf8Exactly(std::string_view utf8);
+
+// UTF-8 encoding of one code point (helper shared with the other code pages).
+void appendUtf8(std::string& out, char32_t codePoint);
+
+} // namespace orlevan::cp1251

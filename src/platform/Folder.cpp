@@ -1,0 +1,151 @@
+#include "Folder.h"
+
+#include "AtomicFile.h"
+#include "Casing.h"
+#include "Cp1251.h"
+#include "Failure.h"
+
+#include <cctype>
+#include <fstream>
+#include <vector>
+
+namespace orlevan {
+namespace fs = std::filesystem;
+namespace {
+
+struct SpelledName {
+    bool absolute = false;
+    std::vector<std::string> components; // Windows-1251
+};
+
+bool hasDriveLetter(std::string_view name) {
+    return name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) != 0 &&
+           name[1] == ':';
+}
+
+SpelledName split(std::string_view name) {
+    SpelledName spelled;
+    spelled.absolute = !name.empty() && (name.front() == '/' || name.front() == '\\');
+    std::string current;
+    for (const char c : name) {
+        if (c == '/' || c == '\\') {
+            if (!current.empty()) {
+                spelled.components.push_back(std::move(current));
+            }
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) {
+        spelled.components.push_back(std::move(current));
+    }
+    return spelled;
+}
+
+bool isPresent(const fs::path& path) {
+    std::error_code error;
+    return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
+}
+
+// The entry of `folder` whose name equals `component` ignoring case. An exact
+// match wins; among several spellings that differ only in case, the first in
+// byte order, so the choice does not depend on the order of the directory.
+std::optional<fs::path> matchEntry(const fs::path& folder, const std::string& component) {
+    const fs::path exact = folder / cp1251::toUtf8(component);
+    if (component == "." || component == ".." || isPresent(exact)) {
+        return exact;
+    }
+    const std::string wanted = casing::upper(component);
+    std::optional<fs::path> best;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const auto stored = cp1251::fromUtf8Exactly(it->path().filename().string());
+        if (stored && casing::upper(*stored) == wanted &&
+            (!best || it->path().filename() < best->filename())) {
+            best = it->path();
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+std::optional<fs::path> Folder::find(std::string_view name) const {
+    if (hasDriveLetter(name)) {
+        return std::nullopt;
+    }
+    const SpelledName spelled = split(name);
+    fs::path found = spelled.absolute ? fs::path("/") : root_;
+    for (const auto& component : spelled.components) {
+        auto next = matchEntry(found, component);
+        if (!next) {
+            return std::nullopt;
+        }
+        found = std::move(*next);
+    }
+    return found;
+}
+
+std::optional<fs::path> Folder::target(std::string_view name) const {
+    if (hasDriveLetter(name)) {
+        return std::nullopt;
+    }
+    SpelledName spelled = split(name);
+    if (spelled.components.empty()) {
+        return std::nullopt;
+    }
+    const std::string last = std::move(spelled.components.back());
+    spelled.components.pop_back();
+    fs::path folder = spelled.absolute ? fs::path("/") : root_;
+    for (const auto& component : spelled.components) {
+        auto next = matchEntry(folder, component);
+        if (!next) {
+            return std::nullopt;
+        }
+        folder = std::move(*next);
+    }
+    return matchEntry(folder, last).value_or(folder / cp1251::toUtf8(last));
+}
+
+std::string Folder::read(std::string_view name) const {
+    const auto path = find(name);
+    std::error_code error;
+    if (!path || fs::is_directory(*path, error)) {
+        throw Failure::cannotOpen(name);
+    }
+    std::ifstream in(*path, std::ios::binary);
+    if (!in) {
+        throw Failure::cannotOpen(name);
+    }
+    std::string bytes;
+    in.seekg(0, std::ios::end);
+    const auto size = in.tellg();
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.seekg(0);
+        in.read(bytes.data(), size);
+    }
+    if (in.bad() || (size > 0 && in.gcount() != size)) {
+        throw Failure::cannotOpen(name);
+    }
+    return bytes;
+}
+
+void Folder::write(std::string_view name, std::string_view bytes) const {
+    auto path = target(name);
+    std::error_code error;
+    if (!path || fs::is_directory(*path, error)) {
+        throw Failure::cannotCreate(name);
+    }
+    if (fs::is_symlink(*path, error)) {
+        // Replace the file the link points to, not the link the user made.
+        path = fs::weakly_canonical(*path, error);
+        if (error) {
+            throw Failure::cannotCreate(name);
+        }
+    }
+    replaceFile(*path, bytes, name);
+}
+
+} // namespace orlevan

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orlevan {
+
+// The working folder, and files named in it the way the program spells them:
+// "Base\Words.dat" is Base/Words.dat under the root, each component found
+// without regard to case, so "Base\Words.Dat" is the same file. Names are
+// Windows-1251 text; '\' and '/' both separate components. A name that starts
+// with a drive letter ("D:\Txt.Dat") names a drive Linux does not have, so
+// it can be neither read nor written; an absolute POSIX path is used as it is.
+//
+// Every failure is the Failure the user sees, carrying the name as spelled.
+class Folder {
+public:
+    explicit Folder(std::filesystem::path root) : root_(std::move(root)) {}
+
+    const std::filesystem::path& root() const { return root_; }
+
+    // The file or folder that `name` refers to, if it exists.
+    std::optional<std::filesystem::path> find(std::string_view name) const;
+
+    // The whole content of a file. Throws "Cannot open file <name>".
+    std::string read(std::string_view name) const;
+
+    // Replaces the file's content, or creates it, crash-safely: the bytes go to
+    // a temporary file beside the target which is then renamed over it, so no
+    // reader ever sees half a file and a failed save leaves the old one. An
+    // existing file keeps its stored name and permissions; a new one is named
+    // as spelled. Throws "Cannot create file <name>" when the file cannot be
+    // made, "Failed to Save Stream" when writing it fails.
+    void write(std::string_view name, std::string_view bytes) const;
+
+private:
+    // Where `name` would be written: the existing file, or a new one in an existing folder.
+    std::optional<std::filesystem::path> target(std::string_view name) const;
+
+    std::filesystem::path root_;
+};
+
+} // namespace orlevan

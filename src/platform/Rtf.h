@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Rich Text Format as the knowledge base stores it: one paragraph per line,
+// text in Windows-1251.
+namespace orlevan::rtf {
+
+// True when the bytes open an RTF document; anything else is plain text.
+bool looksLikeRtf(std::string_view bytes);
+
+// The text of a document split at its paragraph marks, as Windows-1251
+// lines. The text after the last paragraph mark is the last element (empty
+// when the document ends with a mark), just as splitting plain text at its
+// line ends would give. Throws Failure::failedToLoadStream() when nothing
+// can be read from it.
+std::vector<std::string> readParagraphs(std::string_view document);
+
+// A document holding `lines`, each followed by a paragraph mark, that
+// readParagraphs gives back unchanged (plus the empty text after the last mark).
+std::string writeDocument(const std::vector<std::string>& lines);
+
+} // namespace orlevan::rtf

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orlevan {
+
+// The lines of plain text. A line ends at CR LF, at a lone LF (files edited
+// on Linux) or at a lone CR; one empty last line is not a line, so a text
+// that ends with a line break has as many lines as the same text without it.
+std::vector<std::string> splitTextLines(std::string_view text);
+
+// Drops the empty text after the last break of an already split document.
+void dropTrailingEmptyLine(std::vector<std::string>& lines);
+
+// Every line followed by CR LF.
+std::string joinTextLines(const std::vector<std::string>& lines);
+
+} // namespace orlevan
