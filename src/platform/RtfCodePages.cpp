@@ -172,7 +172,8 @@ constexpr UpperHalf kKoi8R = {
     0x042C, 0x042B, 0x0417, 0x0428, 0x042D, 0x0429, 0x0427, 0x042A, // F8
 };
 
-// 10007: Mac Cyrillic, in the Windows variant (0xA2 cent, 0xB6 partial differential, 0xFF currency sign).
+// 10007: Mac Cyrillic, in the Windows variant (0xA2 cent, 0xB6 partial differential, 0xFF currency
+// sign).
 constexpr UpperHalf kMacCyrillic = {
     0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, // 80
     0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, // 88
@@ -247,10 +248,10 @@ const ByteMap& byteMapOf(int codePage) {
 
 int codePageOfCharset(int charset, int documentCodePage) {
     switch (charset) {
-    case 0:   // ANSI
-    case 2:   // symbol fonts: their bytes are glyph numbers, read as Western
+    case 0: // ANSI
+    case 2: // symbol fonts: their bytes are glyph numbers, read as Western
         return 1252;
-    case 89:  // Mac Russian
+    case 89: // Mac Russian
         return 10007;
     case 161: // Greek
         return 1253;

@@ -6,7 +6,9 @@
 namespace orlevan::rtf {
 namespace {
 
-constexpr ControlWord word(std::string_view name, WordKind kind) { return {name, kind}; }
+constexpr ControlWord word(std::string_view name, WordKind kind) {
+    return {name, kind};
+}
 
 constexpr ControlWord destination(std::string_view name) {
     return {name, WordKind::SkippedDestination};

@@ -1,0 +1,264 @@
+#include "Cp1251.h"
+#include "RtfReader.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace orlevan::rtf {
+namespace {
+
+constexpr std::size_t kMaxControlWordLength = 32;
+constexpr long long kParameterLimit = 9'999'999'999;
+
+constexpr bool isDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+
+constexpr int toInt(long long parameter) {
+    return static_cast<int>(std::clamp<long long>(parameter, 0, std::numeric_limits<int>::max()));
+}
+
+// The value of a hexadecimal digit, -1 for any other byte.
+constexpr std::array<signed char, 256> kHexValue = [] {
+    std::array<signed char, 256> values{};
+    values.fill(-1);
+    for (int c = 0; c < 10; ++c) {
+        values['0' + c] = static_cast<signed char>(c);
+    }
+    for (int c = 0; c < 6; ++c) {
+        values['a' + c] = values['A' + c] = static_cast<signed char>(10 + c);
+    }
+    return values;
+}();
+
+} // namespace
+
+void Reader::readControl() {
+    if (pos_ == doc_.size()) {
+        return;
+    }
+    const unsigned char c = byteAt(pos_);
+    if (isLetter(c)) {
+        readControlWord();
+        return;
+    }
+    ++pos_;
+    if (c == '\'') {
+        readHexByte();
+    } else {
+        readControlSymbol(c);
+    }
+}
+
+void Reader::readHexByte() {
+    const int high = pos_ < doc_.size() ? kHexValue[byteAt(pos_)] : -1;
+    if (high < 0) {
+        return;
+    }
+    const int low = pos_ + 1 < doc_.size() ? kHexValue[byteAt(pos_ + 1)] : -1;
+    if (low < 0) {
+        ++pos_;
+        return;
+    }
+    pos_ += 2;
+    if (fallbackToSkip_ > 0) {
+        --fallbackToSkip_;
+        return;
+    }
+    if (!inText()) {
+        return;
+    }
+    unspokenCharacter_ = false;
+    const ByteMap& map = bytes();
+    line_.push_back(static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low))));
+    // Text beyond ASCII is one \'hh after another: take the whole row here.
+    while (pos_ + 3 < doc_.size() && doc_[pos_] == '\\' && doc_[pos_ + 1] == '\'') {
+        const int nextHigh = kHexValue[byteAt(pos_ + 2)];
+        const int nextLow = kHexValue[byteAt(pos_ + 3)];
+        if (nextHigh < 0 || nextLow < 0) {
+            break;
+        }
+        line_.push_back(
+            static_cast<char>(map.toCp1251(static_cast<unsigned char>(nextHigh * 16 + nextLow))));
+        pos_ += 4;
+    }
+}
+
+void Reader::readControlSymbol(unsigned char symbol) {
+    if (fallbackToSkip_ > 0 && symbol != '\r' && symbol != '\n') {
+        --fallbackToSkip_;
+        return;
+    }
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}':
+        add1251(symbol);
+        break;
+    case '~':
+        add1251(0xA0);
+        break;
+    case '_':
+        add1251('-');
+        break;
+    case '*':
+        if (!atRoot()) {
+            state().destination = Destination::Skipped;
+        }
+        break;
+    case '\r':
+    case '\n':
+        endLine();
+        break;
+    default: // \- and the symbols of indexes and formulas
+        break;
+    }
+}
+
+void Reader::readControlWord() {
+    const std::size_t nameStart = pos_;
+    while (pos_ < doc_.size() && isLetter(byteAt(pos_))) {
+        ++pos_;
+    }
+    const std::string_view name = doc_.substr(nameStart, pos_ - nameStart);
+
+    bool hasParameter = false;
+    bool negative = false;
+    long long parameter = 0;
+    if (pos_ + 1 < doc_.size() && byteAt(pos_) == '-' && isDigit(byteAt(pos_ + 1))) {
+        negative = true;
+        ++pos_;
+    }
+    while (pos_ < doc_.size() && isDigit(byteAt(pos_))) {
+        hasParameter = true;
+        parameter = std::min(parameter * 10 + (byteAt(pos_) - '0'), kParameterLimit);
+        ++pos_;
+    }
+    if (negative) {
+        parameter = -parameter;
+    }
+    if (pos_ < doc_.size() && byteAt(pos_) == ' ') {
+        ++pos_;
+    }
+
+    const ControlWord word = name.size() <= kMaxControlWordLength
+                                 ? lookUpControlWord(name)
+                                 : ControlWord{name, WordKind::Formatting};
+    if (fallbackToSkip_ > 0) {
+        --fallbackToSkip_;
+        if (word.kind == WordKind::Binary) {
+            skipBinary(parameter);
+        }
+        return;
+    }
+    applyControlWord(word, hasParameter, parameter);
+}
+
+void Reader::applyControlWord(const ControlWord& word, bool hasParameter, long long parameter) {
+    if (word.kind == WordKind::Binary) {
+        skipBinary(parameter);
+        return;
+    }
+    const Destination destination = state().destination;
+    if (destination == Destination::Skipped) {
+        return;
+    }
+    if (destination == Destination::FontTable) {
+        applyFontTableWord(word.kind, parameter);
+        return;
+    }
+    switch (word.kind) {
+    case WordKind::ParagraphMark:
+        endLine();
+        break;
+    case WordKind::Character:
+        add1251(word.byte);
+        break;
+    case WordKind::UnicodeCharacter:
+        readUnicodeCharacter(parameter);
+        break;
+    case WordKind::FallbackLength:
+        state().fallbackLength = hasParameter ? std::max(parameter, 0LL) : 1;
+        break;
+    case WordKind::Font:
+        state().font = toInt(parameter);
+        state().fontsVersion = 0;
+        break;
+    case WordKind::PlainFormatting:
+        state().font = -1;
+        state().fontsVersion = 0;
+        break;
+    case WordKind::DefaultFont:
+        fonts_.setDefaultFont(toInt(parameter));
+        break;
+    case WordKind::DocumentCodePage:
+        fonts_.setDocumentCodePage(toInt(parameter));
+        break;
+    case WordKind::DosCodePage:
+        fonts_.setDocumentCodePage(437);
+        break;
+    case WordKind::FontTable:
+        if (!atRoot()) {
+            state().destination = Destination::FontTable;
+        }
+        break;
+    case WordKind::SkippedDestination:
+        if (!atRoot()) {
+            state().destination = Destination::Skipped;
+        }
+        break;
+    default: // formatting, and font table words outside the font table
+        break;
+    }
+}
+
+void Reader::applyFontTableWord(WordKind kind, long long parameter) {
+    const int value = toInt(parameter);
+    switch (kind) {
+    case WordKind::Font:
+        fontBeingDefined_ = value;
+        break;
+    case WordKind::FontCharset:
+        fonts_.setCharset(fontBeingDefined_, value);
+        break;
+    case WordKind::FontCodePage:
+        fonts_.setCodePage(fontBeingDefined_, value);
+        break;
+    case WordKind::SkippedDestination:
+        state().destination = Destination::Skipped;
+        break;
+    default:
+        break;
+    }
+}
+
+void Reader::readUnicodeCharacter(long long parameter) {
+    resolveUnspokenCharacter();
+    const long long value = parameter < 0 ? parameter + 65536 : parameter;
+    const bool isLowSurrogate = value >= 0xDC00 && value <= 0xDFFF;
+    const bool completesPair = afterHighSurrogate_ && isLowSurrogate;
+    afterHighSurrogate_ = value >= 0xD800 && value <= 0xDBFF;
+    if (completesPair) {
+        fallbackToSkip_ = state().fallbackLength;
+        return;
+    }
+    const auto byte = value >= 0 && value <= 0xFFFF
+                          ? cp1251::fromUnicode(static_cast<char32_t>(value))
+                          : std::nullopt;
+    if (byte) {
+        add1251(*byte);
+        fallbackToSkip_ = state().fallbackLength;
+    } else if (state().fallbackLength > 0) {
+        unspokenCharacter_ = true;
+    } else {
+        add1251('?');
+    }
+}
+
+void Reader::skipBinary(long long length) {
+    const auto remaining = static_cast<long long>(doc_.size() - pos_);
+    pos_ += static_cast<std::size_t>(std::clamp(length, 0LL, remaining));
+}
+
+} // namespace orlevan::rtf
