@@ -1,11 +1,28 @@
+#include "ErrorBox.h"
+#include "Failure.h"
+#include "Program.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QMessageBox>
+#include <clocale>
+#include <filesystem>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
-    window.setFixedSize(587, 361);
-    window.show();
-    return QApplication::exec();
+    QApplication::setApplicationName(QStringLiteral("Orlevan"));
+    // Times and dates in the log follow the user's own formats.
+    std::setlocale(LC_TIME, "");
+
+    orlevan::SystemClock clock;
+    orlevan::SystemRandom random;
+    try {
+        orlevan::Program program(orlevan::Folder(std::filesystem::current_path()), clock, random);
+        program.form1.show();
+        return QApplication::exec();
+    } catch (const orlevan::Failure& failure) {
+        // Only building the main window fails this way: a sound file is missing.
+        QMessageBox::critical(nullptr, QApplication::applicationName(),
+                              orlevan::ErrorBox::textOf(failure.what()));
+        return 1;
+    }
 }

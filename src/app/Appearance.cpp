@@ -1,0 +1,64 @@
+#include "Appearance.h"
+
+#include "Casing.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <array>
+#include <string>
+
+namespace orlevan {
+namespace {
+
+// Windows system colour indices 0..24 and the palette roles that stand for them here.
+constexpr std::array<QPalette::ColorRole, 25> kSystemColours = {
+    QPalette::Window,          QPalette::Window,     QPalette::Highlight,  QPalette::Mid,
+    QPalette::Window,          QPalette::Base,       QPalette::Shadow,     QPalette::WindowText,
+    QPalette::Text,            QPalette::HighlightedText, QPalette::Mid,   QPalette::Midlight,
+    QPalette::Dark,            QPalette::Highlight,  QPalette::HighlightedText, QPalette::Button,
+    QPalette::Dark,            QPalette::PlaceholderText, QPalette::ButtonText, QPalette::WindowText,
+    QPalette::Light,           QPalette::Shadow,     QPalette::Midlight,   QPalette::ToolTipText,
+    QPalette::ToolTipBase,
+};
+
+} // namespace
+
+QColor colorFromValue(int value) {
+    const auto bits = static_cast<unsigned>(value);
+    if ((bits >> 24) == 0xFF) {
+        const unsigned index = bits & 0xFF;
+        const auto role = index < kSystemColours.size() ? kSystemColours[index] : QPalette::Window;
+        return QApplication::palette().color(role);
+    }
+    return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+                  static_cast<int>((bits >> 16) & 0xFF));
+}
+
+void applyFontStyle(QFont& font, std::string_view text) {
+    const std::string upper = casing::upper(text);
+    struct Style {
+        const char* text;
+        bool bold;
+        bool italic;
+    };
+    static constexpr std::array<Style, 4> kStyles = {{
+        {"[]", false, false},
+        {"[FSITALIC]", false, true},
+        {"[FSBOLD]", true, false},
+        {"[FSBOLD,FSITALIC]", true, true},
+    }};
+    for (const auto& style : kStyles) {
+        if (upper == style.text) {
+            font.setBold(style.bold);
+            font.setItalic(style.italic);
+        }
+    }
+}
+
+QFont designFont(const QString& family, int pointSize) {
+    QFont font(family);
+    font.setPointSize(pointSize > 0 ? pointSize : 8);
+    return font;
+}
+
+} // namespace orlevan

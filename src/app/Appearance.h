@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <string_view>
+
+namespace orlevan {
+
+// A colour as the settings file and the menus store it: 0x00BBGGRR with red
+// in the lowest byte; a value with the high byte 0xFF names a system colour,
+// taken from the application's palette.
+QColor colorFromValue(int value);
+
+// Sets the style of `font` from one of "[]", "[fsItalic]", "[fsBold]",
+// "[fsBold,fsItalic]", compared ignoring case but not blanks; any other text
+// leaves the font as it was.
+void applyFontStyle(QFont& font, std::string_view text);
+
+// A font the way the program's settings name it; point size as given.
+QFont designFont(const QString& family, int pointSize);
+
+// The colour and font pickers: each holds the value last chosen in it.
+struct Pickers {
+    QColor ColorDialog1{Qt::black}; // backgrounds, button captions, the input font
+    QColor ColorDialog2{Qt::black}; // the user's lines
+    QColor ColorDialog3{Qt::black}; // the program's lines
+    QFont FontDialog1;              // the user's lines
+    QFont FontDialog2;              // the program's lines
+    QFont FontDialog3;              // offered for the input line
+};
+
+} // namespace orlevan

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+class QObject;
+class QWidget;
+
+namespace orlevan {
+
+// The one place where a failure of a handler meets the user. Every click,
+// menu, key and timer handler runs through it: a failure abandons the rest
+// of that handler and is shown in a modal error box whose caption is the
+// application's title and whose text is the failure's message ending in a
+// full stop; the program goes on.
+class ErrorBox {
+public:
+    using Presenter = std::function<void(const QString& caption, const QString& text)>;
+
+    // Without a presenter, failures go to a modal message box; tests record them instead.
+    explicit ErrorBox(QWidget* parent, Presenter presenter = {});
+
+    // Runs a click, menu or start-up handler; each failure is shown.
+    void run(const std::function<void()>& handler);
+
+    // Runs one tick of `timer`. A timer that fails the same way on every tick
+    // shows its box once; it is shown again only after a tick has succeeded
+    // or the failure has changed.
+    void runTick(const QObject* timer, const std::function<void()>& handler);
+
+    static QString textOf(const char* message);
+
+private:
+    // The message shown, or an empty text when the handler succeeded.
+    QString attempt(const std::function<void()>& handler);
+
+    QWidget* parent_;
+    Presenter presenter_;
+    QHash<const QObject*, QString> lastTimerFailure_;
+};
+
+} // namespace orlevan

@@ -1,0 +1,9 @@
+#include "Program.h"
+
+namespace orlevan {
+
+Program::Program(const Folder& folder, Clock& clock, Random& random,
+                 ErrorBox::Presenter presenter)
+    : form1(folder, clock, random, std::move(presenter)) {}
+
+} // namespace orlevan

@@ -1,0 +1,190 @@
+#include "TForm1.h"
+
+#include "DialogPane.h"
+#include "KeyHook.h"
+#include "PhraseEdit.h"
+#include "QtText.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace orlevan {
+namespace {
+
+constexpr int kClientWidth = 587;
+constexpr int kClientHeight = 361;
+constexpr int kStatusHeight = 19;
+
+// Windows and frames paint the Window role, text fields the Base role.
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QToolButton* flatButton(QWidget* parent, const QString& caption, const QString& hint,
+                        const QRect& place) {
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setGeometry(place);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setEnabled(false);
+    return button;
+}
+
+} // namespace
+
+const char* const TForm1::kCaption = "-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]";
+
+TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter)
+    : MP1(folder, "Sound\\KeyBoard.wav"), MP2(folder, "Sound\\Button3.wav"),
+      MP3(folder, "Sound\\Button2.wav"), MP4(folder, "Sound\\Button1.wav"),
+      MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"), folder_(folder),
+      clock_(clock), random_(random), errors_(this, std::move(presenter)) {
+    setObjectName("TForm1");
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(designFont("MS Sans Serif", 8));
+    setCursor(Qt::ForbiddenCursor);
+    setBackground(this, colorFromValue(12632256));
+    pickers.FontDialog1 = pickers.FontDialog2 = pickers.FontDialog3 = designFont("MS Sans Serif", 8);
+
+    buildComponents();
+    buildMenu();
+    buildStatusBar();
+    buildTimers();
+    connectHandlers();
+
+    // The client area is fixed; the menu bar comes on top of it.
+    centralWidget()->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    errors_.run([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    if (keyHook_) {
+        qApp->removeEventFilter(keyHook_);
+    }
+}
+
+void TForm1::buildComponents() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    TabControl1 = new QFrame(client);
+    TabControl1->setGeometry(0, 0, 588, 313);
+    TabControl1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    RE1 = new DialogPane(TabControl1);
+    RE1->setGeometry(3, 5, 581, 304);
+    RE1->setToolTip(QStringLiteral("Поле для отображения диалога"));
+    RE1->viewport()->setCursor(Qt::ForbiddenCursor);
+    RE1->setCursor(Qt::ForbiddenCursor);
+
+    TabControl2 = new QFrame(client);
+    TabControl2->setGeometry(0, 312, 585, 30);
+    TabControl2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    TabControl2->setCursor(Qt::ForbiddenCursor);
+
+    Input = new PhraseEdit(TabControl2);
+    Input->setGeometry(3, 5, 422, 21);
+    Input->setToolTip(QStringLiteral("Поле для ввода фразы пользователя"));
+    Input->setFont(designFont("MS Sans Serif", 8));
+    Input->setCursor(Qt::IBeamCursor);
+
+    Cancel = flatButton(TabControl2, QStringLiteral("<"),
+                        QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"),
+                        {426, 5, 27, 22});
+    EnRus = flatButton(TabControl2, QStringLiteral("E/R"),
+                       QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"),
+                       {453, 5, 43, 22});
+    Speak = flatButton(TabControl2, QStringLiteral("Сказать"),
+                       QStringLiteral("Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"),
+                       {496, 5, 86, 22});
+
+    // The default button sits outside the visible area: Enter clicks it.
+    Talk = new QPushButton(QStringLiteral("<ENTER> (Для кнопки сказать)"), TabControl1);
+    Talk->setGeometry(-200, 107, 186, 17);
+    Talk->setDefault(true);
+    Talk->setFocusPolicy(Qt::NoFocus);
+    Talk->setEnabled(false);
+}
+
+void TForm1::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("SB1");
+    bar->setFixedHeight(kStatusHeight);
+    bar->setSizeGripEnabled(false);
+    bar->setToolTip(QStringLiteral("Индикатор"));
+    bar->setCursor(Qt::WhatsThisCursor);
+    const std::array<int, 3> widths = {130, 322, 50};
+    for (std::size_t panel = 0; panel < SB1.size(); ++panel) {
+        SB1[panel] = new QLabel(bar);
+        SB1[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        SB1[panel]->setMinimumWidth(widths[panel]);
+        if (panel + 1 < SB1.size()) {
+            SB1[panel]->setFixedWidth(widths[panel]);
+        }
+        // The last panel reaches to the window's edge, so its mode text shows whole.
+        bar->addWidget(SB1[panel], panel + 1 == SB1.size() ? 1 : 0);
+    }
+    SB1[2]->setText(QStringLiteral("Режим Cpu\\User"));
+}
+
+void TForm1::FormCreate() {
+    RE2.load(folder_, "Base\\Words.dat");
+    ConfigFile.load(folder_);
+    applySettings();
+    keyHook_ = new KeyHook(this);
+    qApp->installEventFilter(keyHook_);
+}
+
+// Rows 7 to 28 of the settings, in the order they are applied. A row that
+// fails stops the rest: they keep their designed values.
+void TForm1::applySettings() {
+    setBackground(this, colorFromValue(ConfigFile.integer(7)));
+    setBackground(RE1, colorFromValue(ConfigFile.integer(8)));
+    setBackground(Input, colorFromValue(ConfigFile.integer(9)));
+    setTextColour(Speak, colorFromValue(ConfigFile.integer(12)));
+    setTextColour(Cancel, colorFromValue(ConfigFile.integer(13)));
+    setTextColour(EnRus, colorFromValue(ConfigFile.integer(14)));
+    pickers.ColorDialog2 = colorFromValue(ConfigFile.integer(15));
+    pickers.ColorDialog3 = colorFromValue(ConfigFile.integer(16));
+    setTextColour(Input, colorFromValue(ConfigFile.integer(17)));
+    pickers.FontDialog1.setFamily(toQt(ConfigFile.value(19)));
+    applyFontStyle(pickers.FontDialog1, ConfigFile.value(20));
+    pickers.FontDialog1.setPointSize(std::max(1, ConfigFile.integer(21)));
+    pickers.FontDialog2.setFamily(toQt(ConfigFile.value(23)));
+    applyFontStyle(pickers.FontDialog2, ConfigFile.value(24));
+    pickers.FontDialog2.setPointSize(std::max(1, ConfigFile.integer(25)));
+    pickers.FontDialog3.setFamily(toQt(ConfigFile.value(27)));
+    applyFontStyle(pickers.FontDialog3, ConfigFile.value(28));
+}
+
+} // namespace orlevan

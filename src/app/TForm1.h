@@ -1,0 +1,128 @@
+#pragma once
+
+#include "Appearance.h"
+#include "DialogueState.h"
+#include "ErrorBox.h"
+#include "Folder.h"
+#include "PhraseList.h"
+#include "SettingsTable.h"
+#include "Sound.h"
+
+#include <QMainWindow>
+#include <array>
+#include <string>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace orlevan {
+
+class Clock;
+class DialogPane;
+class PhraseEdit;
+class Random;
+
+// The main window: the dialogue pane, the input line with its buttons, the
+// menu, the status bar, the twelve timers that carry all deferred and
+// periodic work, the six sounds, and the hidden buffers every handler shares.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static const char* const kCaption;
+    // The shortest tick of a timer. The design's "1 ms" meant as often as the
+    // Windows timer allows, which is about 15 ms; ticking faster would only
+    // burn the processor of an idle window.
+    static constexpr int kShortestTick = 15;
+
+    // Builds the window and opens its sounds (a missing sound file fails
+    // here), then runs FormCreate under the error box.
+    TForm1(const Folder& folder, Clock& clock, Random& random,
+           ErrorBox::Presenter presenter = {});
+    ~TForm1() override;
+
+    ErrorBox& errors() { return errors_; }
+
+    // Components, by their design names.
+    QFrame* TabControl1 = nullptr;
+    DialogPane* RE1 = nullptr;
+    QFrame* TabControl2 = nullptr;
+    PhraseEdit* Input = nullptr;
+    QToolButton* Cancel = nullptr;
+    QToolButton* EnRus = nullptr;
+    QToolButton* Speak = nullptr;
+    QPushButton* Talk = nullptr;
+    std::array<QLabel*, 3> SB1{};
+
+    // Menu items (the "-" items N3 and N23 are hidden keyboard commands).
+    QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr, *N5 = nullptr,
+            *N6 = nullptr, *N7 = nullptr, *N8 = nullptr, *N9 = nullptr, *N10 = nullptr,
+            *N11 = nullptr, *N12 = nullptr, *N13 = nullptr, *N14 = nullptr, *N15 = nullptr,
+            *N16 = nullptr, *N17 = nullptr, *N18 = nullptr, *N19 = nullptr, *N20 = nullptr,
+            *N21 = nullptr, *N22 = nullptr, *N23 = nullptr, *N24 = nullptr, *N25 = nullptr,
+            *N37 = nullptr, *N38 = nullptr, *N40 = nullptr;
+    QAction *User1 = nullptr, *Cpu1 = nullptr, *Mystring2 = nullptr, *User2 = nullptr,
+            *Cpu2 = nullptr, *Mystring1 = nullptr, *CpuUser1 = nullptr, *Cpu31 = nullptr;
+
+    QTimer *T1 = nullptr, *T2 = nullptr, *T3 = nullptr, *T4 = nullptr, *T5 = nullptr,
+           *T6 = nullptr, *T7 = nullptr, *T8 = nullptr, *T9 = nullptr, *T10 = nullptr,
+           *T11 = nullptr, *T12 = nullptr;
+
+    Sound MP1, MP2, MP3, MP4, MP5, MP6;
+
+    // Hidden buffers shared by the handlers.
+    PhraseList RE2;           // the work buffer: one knowledge-base file at a time
+    PhraseList Log;           // the record of the running dialogue
+    PhraseList LoadtxtCpuCpu; // the partner's file in the computer-to-computer mode
+    SettingsTable ConfigFile;
+    std::vector<std::string> SpeedWord; // the completion dictionary
+    Pickers pickers;
+
+    DialogueState dialogue;
+    int CandidateIndex = -1;
+    bool appMessageInstalled() const { return keyHook_ != nullptr; }
+
+    // Handlers.
+    void FormCreate();
+    void T1Timer();
+    void TalkClick();
+    void SpeakClick();
+    void InputChange();
+    bool AppMessage(QObject* receiver, QEvent* event);
+    void T2Timer();
+    void T3Timer();
+    void T4Timer();
+    void T5Timer();
+    void T6Timer();
+    void T7Timer();
+    void T8Timer();
+    void T9Timer();
+    void T10Timer();
+    void T11Timer();
+    void T12Timer();
+
+private:
+    void buildComponents();
+    void buildMenu();
+    void buildStatusBar();
+    void buildTimers();
+    void connectHandlers();
+    void applySettings();
+    QTimer* makeTimer(const char* name, int interval, bool on, void (TForm1::*tick)());
+    QAction* item(QMenu* menu, const char* name, const QString& caption,
+                  void (TForm1::*click)() = nullptr);
+
+    Folder folder_;
+    Clock& clock_;
+    Random& random_;
+    ErrorBox errors_;
+    QObject* keyHook_ = nullptr;
+};
+
+} // namespace orlevan

@@ -1,0 +1,113 @@
+#include "TForm1.h"
+
+#include "Clock.h"
+#include "DialogPane.h"
+#include "PhraseEdit.h"
+#include "QtText.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+
+namespace orlevan {
+namespace {
+
+// Fast timers tick at the shortest interval; the design's 1 ms stands for it.
+int interval(int designMilliseconds) {
+    return designMilliseconds == 1 ? TForm1::kShortestTick : designMilliseconds;
+}
+
+} // namespace
+
+QTimer* TForm1::makeTimer(const char* name, int designInterval, bool on, void (TForm1::*tick)()) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(interval(designInterval));
+    connect(timer, &QTimer::timeout, this,
+            [this, timer, tick] { errors_.runTick(timer, [=, this] { (this->*tick)(); }); });
+    if (on) {
+        timer->start();
+    }
+    return timer;
+}
+
+// Created in this order; those that are on at start take their first ticks in it.
+void TForm1::buildTimers() {
+    T1 = makeTimer("T1", 1, true, &TForm1::T1Timer);
+    T2 = makeTimer("T2", 1000, true, &TForm1::T2Timer);
+    T3 = makeTimer("T3", 1, true, &TForm1::T3Timer);
+    T4 = makeTimer("T4", 1, false, &TForm1::T4Timer);
+    T6 = makeTimer("T6", 1, false, &TForm1::T6Timer);
+    T7 = makeTimer("T7", 1, true, &TForm1::T7Timer);
+    T5 = makeTimer("T5", 1, true, &TForm1::T5Timer);
+    T8 = makeTimer("T8", 1000, true, &TForm1::T8Timer);
+    T9 = makeTimer("T9", 1000, false, &TForm1::T9Timer);
+    T10 = makeTimer("T10", 1, true, &TForm1::T10Timer);
+    T11 = makeTimer("T11", 1, true, &TForm1::T11Timer);
+    T12 = makeTimer("T12", 1, true, &TForm1::T12Timer);
+}
+
+void TForm1::connectHandlers() {
+    const auto guarded = [this](void (TForm1::*handler)()) {
+        return [this, handler] { errors_.run([=, this] { (this->*handler)(); }); };
+    };
+    connect(Speak, &QToolButton::clicked, this, guarded(&TForm1::SpeakClick));
+    connect(Talk, &QPushButton::clicked, this, guarded(&TForm1::TalkClick));
+    connect(Input, &QLineEdit::textChanged, this, guarded(&TForm1::InputChange));
+    // Enter anywhere in the window clicks the default button while it is enabled.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] {
+            if (Talk->isEnabled()) {
+                Talk->click();
+            }
+        });
+    }
+}
+
+// Brings the buttons and the two hidden commands into line with the input
+// line and the pane, and keeps the focus on the input line.
+void TForm1::T1Timer() {
+    const bool hasText = !Input->text().isEmpty();
+    Speak->setEnabled(hasText);
+    EnRus->setEnabled(hasText);
+    Talk->setEnabled(hasText);
+    const bool paneHasLines = !RE1->isEmpty();
+    Cancel->setEnabled(paneHasLines);
+    N3->setEnabled(paneHasLines);
+    if (!hasText && N24->isChecked()) {
+        T11->start();
+    }
+    const QString offered = SB1[0]->text();
+    N23->setEnabled(!offered.isEmpty() && offered != QStringLiteral("[NONE]") &&
+                    offered != QStringLiteral("Загрузка окончена"));
+    Input->setFocus();
+}
+
+// Timers whose work belongs to features still to come; each one-shot timer
+// already switches itself off after its first tick, as it will then.
+void TForm1::T2Timer() {}
+void TForm1::T3Timer() { T3->stop(); }
+void TForm1::T4Timer() { T4->stop(); }
+void TForm1::T5Timer() {}
+void TForm1::T6Timer() {}
+void TForm1::T7Timer() { T7->stop(); }
+void TForm1::T8Timer() { T8->stop(); }
+void TForm1::T9Timer() { T9->stop(); }
+void TForm1::T10Timer() { T10->stop(); }
+void TForm1::T11Timer() { T11->stop(); }
+
+// The dialogue header of this run, once, at start.
+void TForm1::T12Timer() {
+    RE1->clear();
+    Log.append("");
+    Log.append(std::string(80, '-'));
+    Log.append(fromQt(QStringLiteral("Начало диалога:           Дата - ")) + clock_.shortDate() +
+               "   |   " + fromQt(QStringLiteral("Время - ")) + clock_.longTime());
+    Log.append("");
+    T12->stop();
+}
+
+} // namespace orlevan

@@ -1,0 +1,94 @@
+#include "ErrorBox.h"
+#include "Failure.h"
+
+#include <QTimer>
+#include <QtTest>
+
+using namespace orlevan;
+
+class ErrorBoxTest : public QObject {
+    Q_OBJECT
+
+    QStringList shown;
+    QStringList captions;
+
+    ErrorBox box() {
+        return ErrorBox(nullptr, [this](const QString& caption, const QString& text) {
+            captions << caption;
+            shown << text;
+        });
+    }
+
+private slots:
+    void init() {
+        QApplication::setApplicationName(QStringLiteral("Orlevan"));
+        shown.clear();
+        captions.clear();
+    }
+
+    void eachFailedClickShowsItsMessageEndingInAFullStop() {
+        ErrorBox errors = box();
+        bool after = false;
+        errors.run([&] {
+            throw Failure::cannotOpen("Base\\Pause.Dat");
+            after = true;
+        });
+        errors.run([] { throw Failure::cannotOpen("Base\\Pause.Dat"); });
+        errors.run([] { throw Failure("Already ends."); });
+        errors.run([] {});
+        QCOMPARE(shown, (QStringList{QStringLiteral("Cannot open file Base\\Pause.Dat."),
+                                     QStringLiteral("Cannot open file Base\\Pause.Dat."),
+                                     QStringLiteral("Already ends.")}));
+        QCOMPARE(captions, QStringList(3, QStringLiteral("Orlevan")));
+        QVERIFY(!after);
+    }
+
+    void aRussianFileNameReadsAsItIsSpelled() {
+        ErrorBox errors = box();
+        errors.run([] { throw Failure::cannotOpen("\xD4\xE0\xE9\xEB.txt"); });
+        QCOMPARE(shown, QStringList{QStringLiteral("Cannot open file Файл.txt.")});
+    }
+
+    void aTimerThatFailsOnEveryTickShowsOneBox() {
+        ErrorBox errors = box();
+        QTimer timer;
+        int ticks = 0;
+        bool failing = true;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ++ticks;
+            errors.runTick(&timer, [&] {
+                if (failing) {
+                    throw Failure::cannotOpen("Base\\Pause.Dat");
+                }
+            });
+        });
+        timer.start(1);
+        QTRY_VERIFY(ticks >= 20);
+        QCOMPARE(shown.size(), 1);
+
+        // Once a tick succeeds, the next failure is news again.
+        failing = false;
+        const int before = ticks;
+        QTRY_VERIFY(ticks > before + 2);
+        failing = true;
+        QTRY_COMPARE(shown.size(), 2);
+        QTest::qWait(30);
+        QCOMPARE(shown.size(), 2);
+    }
+
+    void twoTimersFailingAlikeEachShowOnce() {
+        ErrorBox errors = box();
+        QTimer first;
+        QTimer second;
+        for (int i = 0; i < 5; ++i) {
+            errors.runTick(&first, [] { throw Failure::cannotOpen("Base\\X.Dat"); });
+            errors.runTick(&second, [] { throw Failure::cannotOpen("Base\\X.Dat"); });
+        }
+        QCOMPARE(shown.size(), 2);
+        errors.runTick(&first, [] { throw Failure::cannotOpen("Base\\W1.Dat"); });
+        QCOMPARE(shown.size(), 3); // a different failure of the same timer is shown
+    }
+};
+
+QTEST_MAIN(ErrorBoxTest)
+#include "ErrorBoxTest.moc"

@@ -1,0 +1,235 @@
+#include "DialogPane.h"
+#include "Failure.h"
+#include "PhraseEdit.h"
+#include "Program.h"
+#include "SecondaryWindow.h"
+#include "WorkFolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+using namespace orlevan;
+
+namespace {
+
+struct Run {
+    test::FixedClock clock;
+    test::ScriptedRandom random;
+    QStringList boxes;
+    std::unique_ptr<TForm1> form;
+
+    // Builds the main window; boxes shown while it starts are recorded.
+    explicit Run(const test::WorkFolder& folder)
+        : form(std::make_unique<TForm1>(Folder(folder.path()), clock, random, recorder())) {}
+
+    ErrorBox::Presenter recorder() {
+        return [this](const QString& caption, const QString& text) {
+            QCOMPARE(caption, QStringLiteral("Orlevan"));
+            boxes << text;
+        };
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setApplicationName(QStringLiteral("Orlevan")); }
+
+    void startsWithTheDesignedWindowAndLoadsItsFilesInOrder() {
+        test::WorkFolder folder;
+        folder.setConfigRow(15, "UserLineColor=255");
+        test::FixedClock clock;
+        test::ScriptedRandom random;
+        QStringList boxes;
+        Program program(Folder(folder.path()), clock, random,
+                        [&](const QString&, const QString& text) { boxes << text; });
+        TForm1& form = program.form1;
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(form.windowTitle(), QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
+        QCOMPARE(form.centralWidget()->size(), QSize(587, 342));
+        QCOMPARE(form.RE2.count(), 3);
+        QCOMPARE(form.ConfigFile.rowCount(), 33);
+        QCOMPARE(form.pickers.ColorDialog2, QColor(255, 0, 0));
+        QCOMPARE(form.pickers.FontDialog1.family(), QStringLiteral("MS Sans Serif"));
+        QVERIFY(form.appMessageInstalled());
+        QCOMPARE(form.SB1[2]->text(), QStringLiteral("Режим Cpu\\User"));
+        QVERIFY(form.CpuUser1->isChecked() && !form.Cpu31->isChecked());
+        QVERIFY(form.N13->isChecked() && form.N15->isChecked() && !form.N24->isChecked());
+        QCOMPARE(form.N23->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(form.N3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(!form.Speak->isEnabled() && !form.Cancel->isEnabled() && !form.EnRus->isEnabled());
+        for (QWidget* other : {static_cast<QWidget*>(&program.form2),
+                               static_cast<QWidget*>(&program.form3),
+                               static_cast<QWidget*>(&program.form4)}) {
+            QVERIFY(!other->isVisible());
+        }
+        const QList<QTimer*> on = {form.T1, form.T2, form.T3, form.T5, form.T7, form.T8, form.T10, form.T11, form.T12};
+        const QList<QTimer*> off = {form.T4, form.T6, form.T9};
+        for (QTimer* timer : on) {
+            QVERIFY2(timer->isActive(), qPrintable(timer->objectName()));
+        }
+        for (QTimer* timer : off) {
+            QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
+        }
+        QCOMPARE(form.T2->interval(), 1000);
+        QCOMPARE(form.T1->interval(), TForm1::kShortestTick);
+    }
+
+    void aFailingSettingsRowStopsTheRestAndTheHook() {
+        test::WorkFolder folder;
+        folder.setConfigRow(8, "DialogBackColor=$FF00");
+        folder.setConfigRow(12, "SpeakButtonFontColor=red");
+        folder.setConfigRow(15, "UserLineColor=255");
+        Run run(folder);
+        QCOMPARE(run.boxes, QStringList{QStringLiteral("'red' is not a valid integer value.")});
+        QCOMPARE(run.form->RE1->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
+        QCOMPARE(run.form->pickers.ColorDialog2, QColor(Qt::black)); // row 15 is never reached
+        QVERIFY(!run.form->appMessageInstalled());
+    }
+
+    void aMissingPhraseBaseIsReportedAndTheWindowStillComesUp() {
+        test::WorkFolder folder;
+        folder.remove("Base/Words.dat");
+        Run run(folder);
+        QCOMPARE(run.boxes, QStringList{QStringLiteral("Cannot open file Base\\Words.dat.")});
+        QCOMPARE(run.form->ConfigFile.rowCount(), 0);
+        QVERIFY(!run.form->appMessageInstalled());
+    }
+
+    void aMissingSoundStopsStartUp() {
+        test::WorkFolder folder;
+        folder.remove("Sound/Close.wav");
+        test::FixedClock clock;
+        test::ScriptedRandom random;
+        try {
+            TForm1 form(Folder(folder.path()), clock, random);
+            QFAIL("the window was built without its sound");
+        } catch (const Failure& failure) {
+            QCOMPARE(QString(failure.what()), QStringLiteral("Cannot open file Sound\\Close.wav"));
+        }
+    }
+
+    void theStateTimerFollowsTheInputAndThePane() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        form.T1Timer();
+        QVERIFY(!form.Speak->isEnabled() && !form.EnRus->isEnabled() && !form.Talk->isEnabled());
+        QVERIFY(!form.Cancel->isEnabled() && !form.N3->isEnabled());
+
+        form.Input->setText(QStringLiteral("п"));
+        form.T1Timer();
+        QVERIFY(form.Speak->isEnabled() && form.EnRus->isEnabled() && form.Talk->isEnabled());
+        QVERIFY(!form.Cancel->isEnabled());
+
+        form.RE1->appendLine(QStringLiteral("Строка."));
+        form.T1Timer();
+        QVERIFY(form.Cancel->isEnabled() && form.N3->isEnabled());
+        form.RE1->clear();
+        form.T1Timer();
+        QVERIFY(!form.Cancel->isEnabled() && !form.N3->isEnabled());
+    }
+
+    void f5IsOfferedOnlyWhileAWordIsShown() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        const QList<QPair<QString, bool>> panel = {{QString(), false},
+                                                   {QStringLiteral("[NONE]"), false},
+                                                   {QStringLiteral("Загрузка окончена"), false},
+                                                   {QStringLiteral("[none]"), true},
+                                                   {QStringLiteral("привет"), true}};
+        for (const auto& [text, offered] : panel) {
+            form.SB1[0]->setText(text);
+            form.T1Timer();
+            QCOMPARE(form.N23->isEnabled(), offered);
+        }
+    }
+
+    void anEmptyInputRestartsCompletionWhileItIsOn() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.T11->stop();
+        form.T1Timer();
+        QVERIFY(!form.T11->isActive());
+        form.N24->setChecked(true);
+        form.Input->setText(QStringLiteral("x"));
+        form.T11->stop();
+        form.T1Timer();
+        QVERIFY(!form.T11->isActive());
+        form.Input->clear();
+        form.T11->stop();
+        form.T1Timer();
+        QVERIFY(form.T11->isActive());
+    }
+
+    void enterSendsOnlyWhileTheInputHoldsText() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.T1Timer();
+        QTest::keyClick(form.Input, Qt::Key_Return);
+        QCOMPARE(form.RE1->lineCount(), 0);
+        test::typeText(form.Input, QStringLiteral("да"));
+        form.T1Timer();
+        QTest::keyClick(form.Input, Qt::Key_Return);
+        QCOMPARE(form.RE1->lineText(0), QStringLiteral("Да."));
+    }
+
+    void aSecondaryWindowTakesOverAndGivesBack() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        QWidget about;
+        form.show();
+        openSecondary(&form, form.T1, &about);
+        QVERIFY(!form.T1->isActive());
+        QVERIFY(!form.isEnabled());
+        QVERIFY(about.isVisible() && about.isEnabled());
+        closeSecondary(&form, form.T1, &about);
+        QVERIFY(form.T1->isActive());
+        QVERIFY(form.isEnabled());
+        QVERIFY(!about.isVisible());
+    }
+
+    void theKeyHookStepsThroughTheDictionaryWhileCompletionIsOn() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.SpeedWord = {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xEF\xEE\xEA\xE0", "\xEF\xF0\xE8\xE2\xE0\xEB"};
+        form.CandidateIndex = 0;
+        QTest::keyClick(form.windowHandle(), Qt::Key_Down);
+        QCOMPARE(form.CandidateIndex, 0); // completion is off: the hook does nothing
+
+        form.N24->setChecked(true);
+        form.T11->stop();
+        QTest::keyClick(form.windowHandle(), Qt::Key_Down);
+        QCOMPARE(form.CandidateIndex, 1);
+        QCOMPARE(form.SB1[0]->text(), QStringLiteral("пока"));
+        QVERIFY(form.T11->isActive());
+        QTest::keyClick(form.windowHandle(), Qt::Key_Down);
+        QTest::keyClick(form.windowHandle(), Qt::Key_Down);
+        QCOMPARE(form.CandidateIndex, 2); // the last entry is as far as Down goes
+        QTest::keyClick(form.windowHandle(), Qt::Key_Up);
+        QTest::keyClick(form.windowHandle(), Qt::Key_Up);
+        QCOMPARE(form.CandidateIndex, 0);
+        QCOMPARE(form.SB1[0]->text(), QStringLiteral("привет"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,46 @@
+#include "WorkFolder.h"
+
+#include "TextLines.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <filesystem>
+
+namespace orlevan::test {
+
+namespace fs = std::filesystem;
+
+WorkFolder::WorkFolder() {
+    const fs::path shipped(ORLEVAN_DATA);
+    fs::copy(shipped / "Sound", path() / "Sound", fs::copy_options::recursive);
+    fs::copy(shipped / "Config.ini", path() / "Config.ini");
+    write("Base/Words.dat", w("Тестовая база\r\nКАК ДЕЛА?^Хорошо.;Нормально.;\r\nПРИВЕТ.^\r\n"));
+}
+
+void WorkFolder::setConfigRow(int row, std::string_view line) const {
+    auto rows = splitTextLines(read("Config.ini"));
+    rows.at(static_cast<std::size_t>(row - 1)) = line;
+    write("Config.ini", joinTextLines(rows));
+}
+
+void WorkFolder::remove(std::string_view name) const { fs::remove(path() / name); }
+
+} // namespace orlevan::test
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace orlevan::test {
+
+void typeText(QWidget* widget, const QString& text) {
+    for (const char32_t codePoint : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+} // namespace orlevan::test

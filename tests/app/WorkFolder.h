@@ -1,0 +1,30 @@
+#pragma once
+
+#include "TestSupport.h"
+
+#include <string>
+#include <string_view>
+
+namespace orlevan::test {
+
+// A working folder for a window test: the shipped sounds and settings, and a
+// small phrase base of our own.
+class WorkFolder : public ScratchFolder {
+public:
+    WorkFolder();
+    // Replaces row `row` (counted from 1) of Config.ini with `line`.
+    void setConfigRow(int row, std::string_view line) const;
+    void remove(std::string_view name) const;
+};
+
+} // namespace orlevan::test
+
+class QWidget;
+class QString;
+
+namespace orlevan::test {
+
+// Types `text` into `widget` key by key, as a keyboard with any layout would.
+void typeText(QWidget* widget, const QString& text);
+
+} // namespace orlevan::test

@@ -1,0 +1,102 @@
+#include "Appearance.h"
+#include "Failure.h"
+#include "Folder.h"
+#include "SettingsTable.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace orlevan {
+namespace {
+
+using test::ScratchFolder;
+
+std::string failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.what();
+    }
+    return "no failure";
+}
+
+TEST(SettingsTable, ReadsRowsByNumberAndValuesAfterTheFirstEquals) {
+    ScratchFolder scratch;
+    scratch.write("Config.ini", "A=1\r\nNoEquals\r\nFormula=a=b \r\n=empty key\n");
+    SettingsTable table;
+    table.load(Folder(scratch.path()));
+    EXPECT_EQ(table.rowCount(), 4);
+    EXPECT_EQ(table.value(1), "1");
+    EXPECT_EQ(table.value(2), "NoEquals");
+    EXPECT_EQ(table.value(3), "a=b ");
+    EXPECT_EQ(table.value(4), "empty key");
+    EXPECT_EQ(failureOf([&] { table.value(5); }), "List index out of bounds (5)");
+    EXPECT_EQ(failureOf([&] { table.value(0); }), "List index out of bounds (0)");
+}
+
+TEST(SettingsTable, SavesEveryRowBackInOrderWithItsKey) {
+    ScratchFolder scratch;
+    const Folder folder(scratch.path());
+    scratch.write("Config.ini", "Intro=Yes\nComment\nAdres=D:\\Txt.Dat\nRepeat=Yes\n");
+    SettingsTable table;
+    table.load(folder);
+    table.setValue(4, "No");
+    table.setValueByKey("ADRES", "/tmp/shared.txt");
+    table.setValueByKey("Extra", "1");
+    table.save(folder);
+    EXPECT_EQ(scratch.read("Config.ini"),
+              "Intro=Yes\r\nComment\r\nAdres=/tmp/shared.txt\r\nRepeat=No\r\nExtra=1\r\n");
+}
+
+TEST(SettingsTable, AMissingFileIsReportedByName) {
+    ScratchFolder scratch;
+    SettingsTable table;
+    EXPECT_EQ(failureOf([&] { table.load(Folder(scratch.path())); }), "Cannot open file Config.ini");
+}
+
+TEST(ParseInteger, TakesDecimalAndHexadecimalAndNothingElse) {
+    EXPECT_EQ(parseInteger("12632256"), 12632256);
+    EXPECT_EQ(parseInteger("$C0C0C0"), 12632256);
+    EXPECT_EQ(parseInteger("0xc0c0c0"), 12632256);
+    EXPECT_EQ(parseInteger("  -16"), -16);
+    EXPECT_EQ(parseInteger("+8"), 8);
+    EXPECT_EQ(parseInteger("$FF000005"), static_cast<int>(0xFF000005u));
+    EXPECT_EQ(parseInteger("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"", " ", "12 ", "1e3", "0x", "$", "abc", "2147483648", "$100000000", "--1"}) {
+        EXPECT_EQ(failureOf([&] { parseInteger(bad); }),
+                  std::string("'") + bad + "' is not a valid integer value");
+    }
+}
+
+TEST(Appearance, ColoursHoldRedInTheLowestByte) {
+    EXPECT_EQ(colorFromValue(12632256), QColor(192, 192, 192));
+    EXPECT_EQ(colorFromValue(255), QColor(255, 0, 0));
+    EXPECT_EQ(colorFromValue(8421376), QColor(0, 128, 128));
+    EXPECT_EQ(colorFromValue(0), QColor(0, 0, 0));
+}
+
+TEST(Appearance, FontStylesMatchIgnoringCaseButNotBlanksOrOrder) {
+    const auto styled = [](const char* text) {
+        QFont font;
+        font.setBold(false);
+        font.setItalic(false);
+        applyFontStyle(font, text);
+        return std::pair(font.bold(), font.italic());
+    };
+    EXPECT_EQ(styled("[FSBOLD]"), std::pair(true, false));
+    EXPECT_EQ(styled("[fsbold]"), std::pair(true, false));
+    EXPECT_EQ(styled("[fsItalic]"), std::pair(false, true));
+    EXPECT_EQ(styled("[fsBold,fsItalic]"), std::pair(true, true));
+    EXPECT_EQ(styled("[fsBold, fsItalic]"), std::pair(false, false));
+    EXPECT_EQ(styled("[fsItalic,fsBold]"), std::pair(false, false));
+
+    QFont bold;
+    bold.setBold(true);
+    applyFontStyle(bold, "[]");
+    EXPECT_FALSE(bold.bold());
+    applyFontStyle(bold, "anything");
+    EXPECT_FALSE(bold.bold());
+}
+
+} // namespace
+} // namespace orlevan
