@@ -71,18 +71,26 @@ void Reader::readHexByte() {
     }
     unspokenCharacter_ = false;
     const ByteMap& map = bytes();
-    line_.push_back(static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low))));
-    // Text beyond ASCII is one \'hh after another: take the whole row here.
+    // Text beyond ASCII is one \'hh after another: take the whole row here,
+    // gathered in a small buffer so the line grows once per row, not per byte.
+    std::array<char, 64> row{};
+    std::size_t filled = 0;
+    row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low)));
     while (pos_ + 3 < doc_.size() && doc_[pos_] == '\\' && doc_[pos_ + 1] == '\'') {
         const int nextHigh = kHexValue[byteAt(pos_ + 2)];
         const int nextLow = kHexValue[byteAt(pos_ + 3)];
         if (nextHigh < 0 || nextLow < 0) {
             break;
         }
-        line_.push_back(
-            static_cast<char>(map.toCp1251(static_cast<unsigned char>(nextHigh * 16 + nextLow))));
+        if (filled == row.size()) {
+            line_.append(row.data(), filled);
+            filled = 0;
+        }
+        row[filled++] =
+            static_cast<char>(map.toCp1251(static_cast<unsigned char>(nextHigh * 16 + nextLow)));
         pos_ += 4;
     }
+    line_.append(row.data(), filled);
 }
 
 void Reader::readControlSymbol(unsigned char symbol) {

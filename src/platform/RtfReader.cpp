@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace orlevan::rtf {
 namespace {
@@ -127,7 +128,11 @@ void Reader::add1251(unsigned char byte) {
 // from reserving more than a document of paragraph marks would need.
 std::size_t Reader::expectedLineCount() const {
     constexpr std::size_t kShortestParagraph = std::string_view("\\par\n").size();
-    const auto sourceLines = static_cast<std::size_t>(std::count(doc_.begin(), doc_.end(), '\n'));
+    std::size_t sourceLines = 0;
+    for (const char* at = doc_.data(); const void* found = std::memchr(at, '\n', doc_.data() + doc_.size() - at);) {
+        ++sourceLines;
+        at = static_cast<const char*>(found) + 1;
+    }
     return std::min(sourceLines, doc_.size() / kShortestParagraph) + 1;
 }
 

@@ -5,6 +5,7 @@
 
 #include "Rtf.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -42,28 +43,27 @@ constexpr std::array<unsigned char, 256> kWrittenLength = [] {
     return lengths;
 }();
 
-void appendLine(std::string& out, std::string_view line) {
+// Writes the document form of `line` at `out`, which has room for it, and
+// returns the end of what was written.
+char* writeLine(char* out, std::string_view line) {
     static constexpr char kHexDigits[] = "0123456789abcdef";
-    std::size_t runStart = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(line[i]);
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
         if (isPlain(byte)) {
-            continue;
-        }
-        out.append(line, runStart, i - runStart);
-        runStart = i + 1;
-        if (byte == '\t') {
-            out += kTab;
+            *out++ = c;
+        } else if (byte == '\t') {
+            out = std::copy(kTab.begin(), kTab.end(), out);
         } else if (kWrittenLength[byte] == 2) {
-            out += '\\';
-            out += static_cast<char>(byte);
+            *out++ = '\\';
+            *out++ = c;
         } else {
-            out += "\\'";
-            out += kHexDigits[byte >> 4];
-            out += kHexDigits[byte & 0x0F];
+            *out++ = '\\';
+            *out++ = '\'';
+            *out++ = kHexDigits[byte >> 4];
+            *out++ = kHexDigits[byte & 0x0F];
         }
     }
-    out.append(line, runStart, line.size() - runStart);
+    return out;
 }
 
 } // namespace
@@ -76,14 +76,14 @@ std::string writeDocument(const std::vector<std::string>& lines) {
             size += kWrittenLength[static_cast<unsigned char>(c)];
         }
     }
-    std::string document;
-    document.reserve(size);
-    document += kDocumentStart;
+    // The size is known exactly, so the document is written in place.
+    std::string document(size, '\0');
+    char* out = std::copy(kDocumentStart.begin(), kDocumentStart.end(), document.data());
     for (const std::string& line : lines) {
-        appendLine(document, line);
-        document += kParagraphEnd;
+        out = writeLine(out, line);
+        out = std::copy(kParagraphEnd.begin(), kParagraphEnd.end(), out);
     }
-    document += kDocumentEnd;
+    std::copy(kDocumentEnd.begin(), kDocumentEnd.end(), out);
     return document;
 }
 
