@@ -57,10 +57,11 @@ QToolButton* flatButton(QWidget* parent, const QString& caption, const QString& 
 const char* const TForm1::kCaption = "-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]";
 
 TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter)
-    : MP1(folder, "Sound\\KeyBoard.wav"), MP2(folder, "Sound\\Button3.wav"),
+    : folder_(folder), MP1(folder, "Sound\\KeyBoard.wav"), MP2(folder, "Sound\\Button3.wav"),
       MP3(folder, "Sound\\Button2.wav"), MP4(folder, "Sound\\Button1.wav"),
-      MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"), folder_(folder),
-      clock_(clock), random_(random), errors_(this, std::move(presenter)) {
+      MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"),
+      dialogue(folder_, clock, random), clock_(clock), random_(random),
+      errors_(this, std::move(presenter)) {
     setObjectName("TForm1");
     setWindowTitle(QString::fromUtf8(kCaption));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -158,7 +159,7 @@ void TForm1::buildStatusBar() {
 }
 
 void TForm1::FormCreate() {
-    RE2.load(folder_, "Base\\Words.dat");
+    dialogue.RE2.load(folder_, "Base\\Words.dat");
     ConfigFile.load(folder_);
     applySettings();
     keyHook_ = new KeyHook(this);

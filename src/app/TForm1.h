@@ -1,12 +1,13 @@
 #pragma once
 
 #include "Appearance.h"
-#include "DialogueState.h"
+#include "Dialogue.h"
 #include "ErrorBox.h"
 #include "Folder.h"
 #include "PhraseList.h"
 #include "SettingsTable.h"
 #include "Sound.h"
+#include "TurnFrontEnd.h"
 
 #include <QMainWindow>
 #include <array>
@@ -27,12 +28,16 @@ class Clock;
 class DialogPane;
 class PhraseEdit;
 class Random;
+class TForm2;
 
 // The main window: the dialogue pane, the input line with its buttons, the
 // menu, the status bar, the twelve timers that carry all deferred and
 // periodic work, the six sounds, and the hidden buffers every handler shares.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, private TurnFrontEnd {
     Q_OBJECT
+
+    // First, since the dialogue below keeps a reference to it.
+    Folder folder_;
 
 public:
     static const char* const kCaption;
@@ -76,16 +81,15 @@ public:
 
     Sound MP1, MP2, MP3, MP4, MP5, MP6;
 
-    // Hidden buffers shared by the handlers.
-    PhraseList RE2;           // the work buffer: one knowledge-base file at a time
-    PhraseList Log;           // the record of the running dialogue
-    PhraseList LoadtxtCpuCpu; // the partner's file in the computer-to-computer mode
+    // The dialogue with the hidden buffers its handlers share (RE2, Log, LoadtxtCpuCpu).
+    Dialogue dialogue;
     SettingsTable ConfigFile;
     std::vector<std::string> SpeedWord; // the completion dictionary
     Pickers pickers;
 
-    DialogueState dialogue;
     int CandidateIndex = -1;
+    // The external-file dialog, whose field names the partner's file.
+    TForm2* Form2 = nullptr;
     bool appMessageInstalled() const { return keyHook_ != nullptr; }
 
     // Handlers.
@@ -108,6 +112,14 @@ public:
     void T12Timer();
 
 private:
+    // What a turn asks of the window.
+    void showUserPhrase(const std::string& phrase) override;
+    void showReply(const std::string& reply) override;
+    void setClosing(bool closing) override;
+    void setFollowUp(bool armed) override;
+    std::optional<std::string> partnerFile() const override;
+    void clearInput() override;
+
     void buildComponents();
     void buildMenu();
     void buildStatusBar();
@@ -118,7 +130,6 @@ private:
     QAction* item(QMenu* menu, const char* name, const QString& caption,
                   void (TForm1::*click)() = nullptr);
 
-    Folder folder_;
     Clock& clock_;
     Random& random_;
     ErrorBox errors_;

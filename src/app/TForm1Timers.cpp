@@ -102,11 +102,11 @@ void TForm1::T11Timer() { T11->stop(); }
 // The dialogue header of this run, once, at start.
 void TForm1::T12Timer() {
     RE1->clear();
-    Log.append("");
-    Log.append(std::string(80, '-'));
-    Log.append(fromQt(QStringLiteral("Начало диалога:           Дата - ")) + clock_.shortDate() +
+    dialogue.Log.append("");
+    dialogue.Log.append(std::string(80, '-'));
+    dialogue.Log.append(fromQt(QStringLiteral("Начало диалога:           Дата - ")) + clock_.shortDate() +
                "   |   " + fromQt(QStringLiteral("Время - ")) + clock_.longTime());
-    Log.append("");
+    dialogue.Log.append("");
     T12->stop();
 }
 

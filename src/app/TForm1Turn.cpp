@@ -1,51 +1,78 @@
 #include "TForm1.h"
 
 #include "BusyCursor.h"
-#include "Clock.h"
 #include "DialogPane.h"
-#include "Normalise.h"
 #include "PhraseEdit.h"
 #include "QtText.h"
-#include "Random.h"
+#include "TForm2.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace orlevan {
 
 void TForm1::TalkClick() { SpeakClick(); }
 
-// One turn of the dialogue: the phrase is taken, normalised, shown and logged.
+// One turn of the dialogue, on Enter, on the button, or on the partner's phrase.
 void TForm1::SpeakClick() {
-    random_.reseed(clock_.millisecondOfDay());
+    std::string phrase = dialogue.state.UserPhrase;
     if (CpuUser1->isChecked()) {
-        dialogue.UserPhrase = fromQt(Input->text());
+        phrase = fromQt(Input->text());
     }
     if (Cpu31->isChecked()) {
-        dialogue.UserPhrase = LoadtxtCpuCpu.line(0);
+        phrase = dialogue.LoadtxtCpuCpu.line(0);
     }
     // An empty phrase (an empty partner file) is no turn: nothing to show,
     // log or learn.
-    if (dialogue.UserPhrase.empty()) {
+    if (phrase.empty()) {
         return;
     }
     const int lines = RE1->lineCount();
-    dialogue.PreviousLine = lines >= 2 ? fromQt(RE1->lineText(lines - 2)) : std::string();
+    std::string previousLine = lines >= 2 ? fromQt(RE1->lineText(lines - 2)) : std::string();
     showBusyCursor();
-    normalise(dialogue.UserPhrase);
+    dialogue.turn(std::move(phrase), std::move(previousLine), *this);
+}
 
+void TForm1::showUserPhrase(const std::string& phrase) {
     MP2.play();
     RE1->setInsertionFormat(pickers.ColorDialog2, pickers.FontDialog1);
-    RE1->appendLine(toQt(dialogue.UserPhrase));
-    Log.append(logLine(clock_.longTime(), kUserLabel, dialogue.UserPhrase));
-    dialogue.EchoedPhrase = dialogue.UserPhrase;
-
-    // The reply is not searched for yet: the turn ends with the echo.
-    showDefaultCursor();
-    Input->clear();
+    RE1->appendLine(toQt(phrase));
 }
+
+void TForm1::showReply(const std::string& reply) {
+    MP5.play();
+    RE1->setInsertionFormat(pickers.ColorDialog3, pickers.FontDialog2);
+    RE1->appendLine(toQt(reply));
+    showDefaultCursor();
+}
+
+void TForm1::setClosing(bool closing) {
+    if (closing) {
+        T4->start();
+    } else {
+        T4->stop();
+    }
+}
+
+void TForm1::setFollowUp(bool armed) {
+    if (armed) {
+        T9->start();
+    } else {
+        T9->stop();
+    }
+}
+
+std::optional<std::string> TForm1::partnerFile() const {
+    if (!Cpu31->isChecked() || !Form2) {
+        return std::nullopt;
+    }
+    return fromQt(Form2->Edit1->text());
+}
+
+void TForm1::clearInput() { Input->clear(); }
 
 void TForm1::InputChange() {
     CandidateIndex = -1;

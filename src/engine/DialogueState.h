@@ -14,6 +14,23 @@ struct DialogueState {
     std::string PreviousLine;
     // The phrase as it was echoed: the key a learnt line is made from.
     std::string EchoedPhrase;
+    // The reply of the current turn (or the remark being made).
+    std::string CpuPhrase;
+    // The reply of the previous turn: what the user's phrase answered.
+    std::string LastReply;
+    // The phrase holds a word of things only a living person says.
+    bool FilterHit = false;
+
+    // The open topic: the phrase-base line the last reply came from, and the
+    // depth of branches the next phrase is tried against (0: no topic).
+    int TopicLine = 0;
+    int TopicDepth = 0;
+    // The alternative (from 1) chosen last, and the branch key being tried.
+    int ReplyPick = 0;
+    std::string BranchKey;
+
+    // Seconds of silence since the last phrase or remark.
+    int IdleTicks = 0;
 };
 
 } // namespace orlevan

@@ -40,14 +40,13 @@ WordsLine parseWordsLine(std::string_view text) {
         return line;
     }
 
-    std::string_view rest = text.substr(separator + 1);
+    line.answers = text.substr(separator + 1);
+    std::string_view rest = line.answers;
     for (auto end = rest.find(kEnd); end != std::string_view::npos; end = rest.find(kEnd)) {
         if (end == 0 && line.fault == LineFault::None) {
             line.fault = LineFault::EmptyAlternative;
         }
-        if (end > 0) {
-            line.alternatives.push_back(rest.substr(0, end));
-        }
+        line.alternativeCount += end > 0;
         rest.remove_prefix(end + 1);
     }
     if (rest.size() == 1 && rest.front() == kExitMark) {
@@ -56,6 +55,26 @@ WordsLine parseWordsLine(std::string_view text) {
         line.fault = LineFault::UnendedAlternative;
     }
     return line;
+}
+
+std::string_view WordsLine::alternative(int index) const {
+    std::string_view rest = answers;
+    for (auto end = rest.find(kEnd); end != std::string_view::npos; end = rest.find(kEnd)) {
+        if (end > 0 && index-- == 0) {
+            return rest.substr(0, end);
+        }
+        rest.remove_prefix(end + 1);
+    }
+    return {};
+}
+
+std::vector<std::string_view> WordsLine::alternatives() const {
+    std::vector<std::string_view> all;
+    all.reserve(static_cast<std::size_t>(alternativeCount));
+    for (int i = 0; i < alternativeCount; ++i) {
+        all.push_back(alternative(i));
+    }
+    return all;
 }
 
 } // namespace orlevan

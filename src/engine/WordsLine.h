@@ -27,13 +27,19 @@ enum class LineFault {
 struct WordsLine {
     int depth = 0;
     std::string_view key;
-    std::vector<std::string_view> alternatives;
+    // The text after the key's '^': the alternatives and the exit mark.
+    std::string_view answers;
+    // Alternatives ended by ';' (an empty one, a fault, is not counted).
+    int alternativeCount = 0;
     bool exitMark = false;
     LineFault fault = LineFault::None;
 
     bool isMain() const { return depth == 0; }
     // A learnt phrase that has no answer yet: "ПРИВЕТ.^".
-    bool unanswered() const { return fault == LineFault::None && alternatives.empty(); }
+    bool unanswered() const { return fault == LineFault::None && alternativeCount == 0; }
+    // Alternative `index`, counted from 0 among the non-empty ones.
+    std::string_view alternative(int index) const;
+    std::vector<std::string_view> alternatives() const;
 };
 
 WordsLine parseWordsLine(std::string_view text);

@@ -33,10 +33,18 @@ const std::string& PhraseList::line(int index) const {
 }
 
 void PhraseList::remove(int index) {
+    lines_.erase(lines_.begin() + checked(index));
+}
+
+void PhraseList::replace(int index, std::string text) {
+    lines_[static_cast<std::size_t>(checked(index))] = std::move(text);
+}
+
+int PhraseList::checked(int index) const {
     if (index < 0 || index >= count()) {
         throw Failure::indexOutOfBounds(index);
     }
-    lines_.erase(lines_.begin() + index);
+    return index;
 }
 
 const std::string& PhraseList::randomLine(Random& random) const {

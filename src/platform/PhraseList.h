@@ -31,8 +31,9 @@ public:
     // The empty text for an index past either end.
     const std::string& line(int index) const;
     void append(std::string text) { lines_.push_back(std::move(text)); }
-    // Throws "List index out of bounds (i)" for an index that holds no line.
+    // Both throw "List index out of bounds (i)" for an index that holds no line.
     void remove(int index);
+    void replace(int index, std::string text);
     void clear() { lines_.clear(); }
     // line(r) for r uniform in 0 .. count-1; the empty text when there is no line.
     const std::string& randomLine(Random& random) const;
@@ -40,6 +41,8 @@ public:
     const std::vector<std::string>& lines() const { return lines_; }
 
 private:
+    int checked(int index) const;
+
     std::vector<std::string> lines_;
 };
 

@@ -55,7 +55,7 @@ private slots:
         QVERIFY(boxes.isEmpty());
         QCOMPARE(form.windowTitle(), QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
         QCOMPARE(form.centralWidget()->size(), QSize(587, 342));
-        QCOMPARE(form.RE2.count(), 3);
+        QCOMPARE(form.dialogue.RE2.count(), 4);
         QCOMPARE(form.ConfigFile.rowCount(), 33);
         QCOMPARE(form.pickers.ColorDialog2, QColor(255, 0, 0));
         QCOMPARE(form.pickers.FontDialog1.family(), QStringLiteral("MS Sans Serif"));

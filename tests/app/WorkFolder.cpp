@@ -15,7 +15,16 @@ WorkFolder::WorkFolder() {
     const fs::path shipped(ORLEVAN_DATA);
     fs::copy(shipped / "Sound", path() / "Sound", fs::copy_options::recursive);
     fs::copy(shipped / "Config.ini", path() / "Config.ini");
-    write("Base/Words.dat", w("Тестовая база\r\nКАК ДЕЛА?^Хорошо.;Нормально.;\r\nПРИВЕТ.^\r\n"));
+    fs::create_directory(path() / "Base");
+    for (const char* name : {"Povtor.Dat", "X.Dat", "BigString.Dat", "AI.dat", "Begin.dat", "Pause.Dat"}) {
+        fs::copy(shipped / "Base" / name, path() / "Base" / name);
+    }
+    write("Base/W1.Dat", w("Ответ на вопрос.\r\nДругой ответ?\r\n"));
+    write("Base/W2.Dat", w("Понимаю.\r\nРасскажи ещё.\r\n"));
+    write("Base/Collection.Dat", "");
+    write("Base/Log.Ludvar", "");
+    write("Base/Words.dat", w("Тестовая база\r\nКАК ДЕЛА?^Хорошо.;Нормально.;\r\nПРИВЕТ.^\r\n"
+                              "ПОКА.^До встречи!;@\r\n"));
 }
 
 void WorkFolder::setConfigRow(int row, std::string_view line) const {

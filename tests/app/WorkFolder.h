@@ -7,8 +7,8 @@
 
 namespace orlevan::test {
 
-// A working folder for a window test: the shipped sounds and settings, and a
-// small phrase base of our own.
+// A working folder for a window test: the shipped sounds, settings and reply
+// files, with a small phrase base and fallback files of our own.
 class WorkFolder : public ScratchFolder {
 public:
     WorkFolder();

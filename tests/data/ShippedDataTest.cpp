@@ -82,8 +82,8 @@ TEST_F(WordsDat, EveryPhraseLineFollowsTheSyntax) {
         EXPECT_EQ(line.fault, LineFault::None) << "line " << i << ": " << shown;
         EXPECT_EQ(casing::upper(line.key), line.key) << "line " << i << ": " << shown;
         EXPECT_FALSE(hasReservedCharacter(line.key)) << "line " << i << ": " << shown;
-        EXPECT_GE(line.alternatives.size(), 2u) << "line " << i << ": " << shown;
-        for (const auto alternative : line.alternatives) {
+        EXPECT_GE(line.alternativeCount, 2) << "line " << i << ": " << shown;
+        for (const auto alternative : line.alternatives()) {
             EXPECT_FALSE(hasReservedCharacter(alternative)) << "line " << i << ": " << shown;
         }
         EXPECT_TRUE(isCleanText(text)) << "line " << i << ": " << shown;

@@ -15,7 +15,7 @@ TEST(WordsLine, ReadsKeysAlternativesDepthAndExitMark) {
     EXPECT_EQ(line.fault, LineFault::None);
     EXPECT_TRUE(line.isMain());
     EXPECT_EQ(line.key, w("КАК ДЕЛА?"));
-    EXPECT_EQ(line.alternatives, (Views{w("Хорошо."), w("Нормально, а у тебя?")}));
+    EXPECT_EQ(line.alternatives(), (Views{w("Хорошо."), w("Нормально, а у тебя?")}));
     EXPECT_FALSE(line.exitMark);
 
     const std::string branch = w("__ДА.^Ну да.;");
@@ -25,7 +25,7 @@ TEST(WordsLine, ReadsKeysAlternativesDepthAndExitMark) {
     const std::string farewell = w("ПОКА.^До встречи!;Пока.;@");
     const auto bye = parseWordsLine(farewell);
     EXPECT_TRUE(bye.exitMark);
-    EXPECT_EQ(bye.alternatives.size(), 2u);
+    EXPECT_EQ(bye.alternativeCount, 2);
     EXPECT_EQ(bye.fault, LineFault::None);
 }
 
@@ -39,7 +39,7 @@ TEST(WordsLine, ALearntPhraseWithoutAnswerIsUnanswered) {
 
 TEST(WordsLine, OnlyTheFirstSeparatorEndsTheKeyAndAKeyHasOneCharacterAtLeast) {
     EXPECT_EQ(parseWordsLine("AB^c^d;").key, "AB");
-    EXPECT_EQ(parseWordsLine("AB^c^d;").alternatives, Views{"c^d"});
+    EXPECT_EQ(parseWordsLine("AB^c^d;").alternatives(), Views{"c^d"});
     EXPECT_EQ(parseWordsLine("^^x;").key, "^");
     EXPECT_EQ(parseWordsLine("_^^x;").key, "^");
 }
@@ -53,11 +53,11 @@ TEST(WordsLine, NamesWhatIsWrongWithAMalformedLineAndReadsWhatItCan) {
     EXPECT_EQ(parseWordsLine("A;B^c;").fault, LineFault::SemicolonInKey);
     const auto gap = parseWordsLine("A^b;;c;");
     EXPECT_EQ(gap.fault, LineFault::EmptyAlternative);
-    EXPECT_EQ(gap.alternatives, (Views{"b", "c"}));
+    EXPECT_EQ(gap.alternatives(), (Views{"b", "c"}));
     EXPECT_EQ(parseWordsLine("A^;").fault, LineFault::EmptyAlternative);
     const auto unended = parseWordsLine("A^b;c");
     EXPECT_EQ(unended.fault, LineFault::UnendedAlternative);
-    EXPECT_EQ(unended.alternatives, Views{"b"});
+    EXPECT_EQ(unended.alternatives(), Views{"b"});
     EXPECT_EQ(parseWordsLine("A^b;@@").fault, LineFault::UnendedAlternative);
     EXPECT_EQ(parseWordsLine("A^b").fault, LineFault::UnendedAlternative);
 }

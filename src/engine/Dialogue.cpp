@@ -1,0 +1,82 @@
+#include "Dialogue.h"
+
+#include "Clock.h"
+#include "Folder.h"
+#include "Learning.h"
+#include "Normalise.h"
+#include "Random.h"
+#include "ReplySelection.h"
+#include "Screening.h"
+#include "TurnFrontEnd.h"
+
+namespace orlevan {
+
+Dialogue::Dialogue(const Folder& folder, const Clock& clock, Random& random)
+    : folder_(folder), clock_(clock), random_(random) {}
+
+void Dialogue::turn(std::string phrase, std::string previousLine, TurnFrontEnd& frontEnd) {
+    random_.reseed(clock_.millisecondOfDay());
+    state.UserPhrase = std::move(phrase);
+    state.PreviousLine = std::move(previousLine);
+    state.FilterHit = false;
+    state.BranchKey.clear();
+    normalise(state.UserPhrase);
+    echo(frontEnd);
+    chooseReply(frontEnd);
+    output(frontEnd);
+}
+
+void Dialogue::echo(TurnFrontEnd& frontEnd) {
+    frontEnd.showUserPhrase(state.UserPhrase);
+    Log.append(logLine(clock_.longTime(), kUserLabel, state.UserPhrase));
+    state.EchoedPhrase = state.UserPhrase;
+}
+
+void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {
+    TurnContext context{folder_, RE2, random_};
+    switch (screen(context, state)) {
+    case Screened::Insult:
+        recordInsult(context, state);
+        return;
+    case Screened::Repetition:
+    case Screened::LongPhrase:
+        return;
+    case Screened::Pass:
+        break;
+    }
+    const Reply reply = selectReply(context, state);
+    switch (reply.source) {
+    case ReplySource::Key:
+    case ReplySource::Word:
+        frontEnd.setClosing(reply.exitMark);
+        break;
+    case ReplySource::Fallback:
+        learnAfterFallback(context, state);
+        break;
+    case ReplySource::Branch:
+        break;
+    }
+}
+
+void Dialogue::logReply(const std::string& text) { Log.append(logLine(clock_.longTime(), kCpuLabel, text)); }
+
+void Dialogue::output(TurnFrontEnd& frontEnd) {
+    frontEnd.showReply(state.CpuPhrase);
+    logReply(state.CpuPhrase);
+    // One reply in three is followed by a remark; its lines wait in the work buffer.
+    const bool followUp = random_.below(3) + 1 == 1;
+    frontEnd.setFollowUp(followUp);
+    if (followUp) {
+        RE2.load(folder_, files::AI);
+    }
+    if (const auto partner = frontEnd.partnerFile()) {
+        LoadtxtCpuCpu.clear();
+        LoadtxtCpuCpu.append(state.CpuPhrase);
+        LoadtxtCpuCpu.save(folder_, *partner);
+    }
+    state.LastReply = state.CpuPhrase;
+    frontEnd.clearInput();
+    state.IdleTicks = 0;
+}
+
+} // namespace orlevan

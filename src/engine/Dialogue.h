@@ -1,0 +1,46 @@
+#pragma once
+
+#include "DialogueState.h"
+#include "PhraseList.h"
+
+#include <string>
+
+namespace orlevan {
+
+class Clock;
+class Folder;
+class Random;
+class TurnFrontEnd;
+
+// The dialogue: its state across turns and the buffers its turns share,
+// and one turn from the taken phrase to the shown reply.
+class Dialogue {
+public:
+    Dialogue(const Folder& folder, const Clock& clock, Random& random);
+
+    DialogueState state;
+    PhraseList RE2;           // the work buffer: one knowledge-base file at a time
+    PhraseList Log;           // the record of the running dialogue
+    PhraseList LoadtxtCpuCpu; // the partner's file in the computer-to-computer mode
+
+    // One turn: normalise and echo the phrase, log it, screen it, choose the
+    // reply, learn from it, show the reply and hand it on. A failure (a file
+    // that cannot be read or written) ends the turn where it happens: what
+    // was done stays done, and LastReply keeps the previous turn's reply.
+    // `previousLine` is the pane's second-to-last line before the echo.
+    void turn(std::string phrase, std::string previousLine, TurnFrontEnd& frontEnd);
+
+    // The program's own line in the log.
+    void logReply(const std::string& text);
+
+private:
+    void echo(TurnFrontEnd& frontEnd);
+    void chooseReply(TurnFrontEnd& frontEnd);
+    void output(TurnFrontEnd& frontEnd);
+
+    const Folder& folder_;
+    const Clock& clock_;
+    Random& random_;
+};
+
+} // namespace orlevan

@@ -1,0 +1,112 @@
+#include "Learning.h"
+
+#include "Casing.h"
+#include "EditLock.h"
+#include "PhraseList.h"
+#include "WordsLine.h"
+
+namespace orlevan {
+namespace {
+
+constexpr std::string_view kReserved = "^_;@";
+
+bool holdsReserved(std::string_view phrase) { return phrase.find_first_of(kReserved) != std::string_view::npos; }
+
+// Line index of the first well-formed line whose key equals `key`, or 0.
+int findKey(const PhraseList& base, std::string_view key) {
+    for (int i = 1; i < base.count(); ++i) {
+        const std::string& line = base.line(i);
+        if (parseWordsLine(line).fault == LineFault::None && learningKey(line) == key) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+// The line with one more answer. A line with a branch block keeps its place,
+// so the block stays under it; any other line moves to the end of the file.
+// An exit mark stays the line's last character, so it keeps its force.
+void addAnswer(PhraseList& base, int index, std::string_view answer) {
+    std::string line = base.line(index);
+    const bool exitMark = parseWordsLine(line).exitMark;
+    if (exitMark) {
+        line.pop_back();
+    }
+    line.append(answer).append(";");
+    if (exitMark) {
+        line += '@';
+    }
+    const bool hasBranches = depthOf(base.line(index + 1)) > 0;
+    if (hasBranches) {
+        base.replace(index, std::move(line));
+    } else {
+        base.remove(index);
+        base.append(std::move(line));
+    }
+}
+
+bool storeStep(TurnContext& context, const DialogueState& state) {
+    for (int i = 1; i < context.RE2.count(); ++i) {
+        if (context.RE2.line(i) == state.UserPhrase) {
+            return true;
+        }
+    }
+    if (state.LastReply.empty()) {
+        return false;
+    }
+    const auto target = state.LastReply.find('?') != std::string::npos ? files::W1 : files::W2;
+    const EditLock lock(context.folder, target);
+    context.RE2.load(context.folder, target);
+    context.RE2.append(state.UserPhrase);
+    context.RE2.save(context.folder, target);
+    return true;
+}
+
+// Returns false when the phrase was a key already.
+bool keyStep(TurnContext& context, const std::string& upperPhrase) {
+    const EditLock lock(context.folder, files::WordsForLearning);
+    context.RE2.load(context.folder, files::WordsForLearning);
+    if (findKey(context.RE2, upperPhrase) != 0) {
+        return false;
+    }
+    context.RE2.append(upperPhrase + "^");
+    context.RE2.save(context.folder, files::WordsForLearning);
+    return true;
+}
+
+void answerStep(TurnContext& context, const DialogueState& state) {
+    const EditLock lock(context.folder, files::WordsForLearning);
+    context.RE2.load(context.folder, files::WordsForLearning);
+    const int target = findKey(context.RE2, casing::upper(state.LastReply));
+    if (target == 0) {
+        return;
+    }
+    addAnswer(context.RE2, target, state.UserPhrase);
+    context.RE2.save(context.folder, files::WordsForLearning);
+}
+
+} // namespace
+
+std::string_view learningKey(std::string_view line) { return line.substr(0, line.find('^')); }
+
+void recordInsult(TurnContext& context, const DialogueState& state) {
+    const EditLock lock(context.folder, files::Collection);
+    context.RE2.load(context.folder, files::Collection);
+    context.RE2.append(">>> " + state.UserPhrase);
+    context.RE2.save(context.folder, files::Collection);
+}
+
+void learnAfterFallback(TurnContext& context, const DialogueState& state) {
+    if (holdsReserved(state.UserPhrase)) {
+        return;
+    }
+    if (!state.FilterHit && !storeStep(context, state)) {
+        return;
+    }
+    if (!keyStep(context, casing::upper(state.UserPhrase)) || state.LastReply.empty()) {
+        return;
+    }
+    answerStep(context, state);
+}
+
+} // namespace orlevan

@@ -1,0 +1,140 @@
+#include "ReplySelection.h"
+
+#include "Casing.h"
+#include "PhraseList.h"
+#include "Random.h"
+#include "RunMatch.h"
+#include "WordsLine.h"
+
+namespace orlevan {
+namespace {
+
+// A line the passes may answer from: well formed and with an answer. Lines
+// that break the syntax are passed over as if they were not there, so a
+// hand-edited base with a slip in it still answers from its other lines.
+bool answers(const WordsLine& line) { return line.fault == LineFault::None && !line.unanswered(); }
+
+// Every alternative is equally likely.
+void PickAlternative(const WordsLine& line, DialogueState& state, Random& random) {
+    state.ReplyPick = random.below(line.alternativeCount) + 1;
+    state.CpuPhrase = line.alternative(state.ReplyPick - 1);
+}
+
+void openTopic(DialogueState& state, int line) {
+    state.TopicDepth = 1;
+    state.TopicLine = line;
+}
+
+// Does the line's key (depth marks included) stand in the phrase word by
+// word? The matcher's state runs on from one word to the next.
+bool wordsInOrder(std::string_view line, std::size_t keyEnd, std::string_view upperPhrase) {
+    MatchState state;
+    std::size_t start = 0;
+    while (start < line.size()) {
+        std::size_t end = start + 1;
+        while (end < line.size() && line[end] != ' ' && line[end] != '^') {
+            ++end;
+        }
+        if (!RunMatch(line.substr(start, end - start), upperPhrase, state)) {
+            return false;
+        }
+        if (end == keyEnd) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+} // namespace
+
+bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase) {
+    context.RE2.load(context.folder, files::WordsForSearch);
+    state.BranchKey.clear();
+    while (true) {
+        ++state.TopicLine;
+        // The end of the file closes the topic just as the next main line
+        // does; the search goes on through the whole base.
+        if (state.TopicLine >= context.RE2.count()) {
+            state.TopicDepth = 0;
+            return false;
+        }
+        const std::string& text = context.RE2.line(state.TopicLine);
+        const WordsLine line = parseWordsLine(text);
+        if (line.depth == 0) {
+            state.TopicDepth = 0;
+            return false;
+        }
+        if (line.depth != state.TopicDepth || !answers(line)) {
+            continue;
+        }
+        state.BranchKey = line.key;
+        if (!foundFresh(state.BranchKey, upperPhrase)) {
+            continue;
+        }
+        state.TopicDepth = line.depth + 1;
+        state.BranchKey.clear();
+        PickAlternative(line, state, context.random);
+        return true;
+    }
+}
+
+bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
+    context.RE2.load(context.folder, files::WordsForSearch);
+    for (int i = 1; i < context.RE2.count(); ++i) {
+        const std::string& text = context.RE2.line(i);
+        const WordsLine line = parseWordsLine(text);
+        if (!answers(line)) {
+            continue;
+        }
+        // Depth marks belong to the key here: a branch never answers a plain phrase.
+        const std::string_view key(text.data(), static_cast<std::size_t>(line.depth) + line.key.size());
+        if (foundFresh(key, upperPhrase)) {
+            openTopic(state, i);
+            PickAlternative(line, state, context.random);
+            reply = {ReplySource::Key, line.exitMark};
+            return true;
+        }
+    }
+    return false;
+}
+
+bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
+    context.RE2.load(context.folder, files::WordsForSearch);
+    for (int i = 1; i < context.RE2.count(); ++i) {
+        const std::string& text = context.RE2.line(i);
+        const WordsLine line = parseWordsLine(text);
+        if (!answers(line)) {
+            continue;
+        }
+        const std::size_t keyEnd = static_cast<std::size_t>(line.depth) + line.key.size();
+        if (wordsInOrder(text, keyEnd, upperPhrase)) {
+            openTopic(state, i);
+            PickAlternative(line, state, context.random);
+            reply = {ReplySource::Word, line.exitMark};
+            return true;
+        }
+    }
+    return false;
+}
+
+void ReplyFallback(TurnContext& context, DialogueState& state) {
+    const bool question = !state.UserPhrase.empty() && state.UserPhrase.back() == '?';
+    context.RE2.load(context.folder, question ? files::W1 : files::W2);
+    state.CpuPhrase = context.RE2.randomLine(context.random);
+}
+
+Reply selectReply(TurnContext& context, DialogueState& state) {
+    const std::string upperPhrase = casing::upper(state.UserPhrase);
+    Reply reply;
+    if (state.TopicDepth > 0 && BranchPass(context, state, upperPhrase)) {
+        return {ReplySource::Branch, false};
+    }
+    if (KeyPass(context, state, upperPhrase, reply) || WordPass(context, state, upperPhrase, reply)) {
+        return reply;
+    }
+    ReplyFallback(context, state);
+    return {ReplySource::Fallback, false};
+}
+
+} // namespace orlevan

@@ -1,0 +1,42 @@
+#include "Screening.h"
+
+#include "Casing.h"
+#include "PhraseList.h"
+#include "Random.h"
+#include "WordLists.h"
+
+namespace orlevan {
+namespace {
+
+void replyFrom(TurnContext& context, DialogueState& state, std::string_view file) {
+    context.RE2.load(context.folder, file);
+    state.CpuPhrase = context.RE2.randomLine(context.random);
+}
+
+} // namespace
+
+Screened screen(TurnContext& context, DialogueState& state) {
+    const std::string upperPhrase = casing::upper(state.UserPhrase);
+    if (upperPhrase == casing::upper(state.PreviousLine)) {
+        replyFrom(context, state, files::Povtor);
+        return Screened::Repetition;
+    }
+    if (listHit(Cenzura(), upperPhrase)) {
+        replyFrom(context, state, files::X);
+        return Screened::Insult;
+    }
+    if (listHit(Filter_nr(), upperPhrase)) {
+        state.FilterHit = true;
+    }
+    // Four draws in six look at the length; a phrase of exactly 110
+    // characters is searched like a shorter one.
+    const int draw = context.random.below(6) + 1;
+    const bool looksAtLength = draw == 1 || draw == 3 || draw == 4 || draw == 5;
+    if (looksAtLength && state.UserPhrase.size() > kLongPhrase) {
+        replyFrom(context, state, files::BigString);
+        return Screened::LongPhrase;
+    }
+    return Screened::Pass;
+}
+
+} // namespace orlevan
