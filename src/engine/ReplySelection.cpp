@@ -50,8 +50,8 @@ bool wordsInOrder(std::string_view line, std::size_t keyEnd, std::string_view up
 
 bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase) {
     context.RE2.load(context.folder, files::WordsForSearch);
-    state.BranchKey.clear();
     while (true) {
+        state.BranchKey.clear();
         ++state.TopicLine;
         // The end of the file closes the topic just as the next main line
         // does; the search goes on through the whole base.

@@ -33,7 +33,6 @@ void WorkFolder::setConfigRow(int row, std::string_view line) const {
     write("Config.ini", joinTextLines(rows));
 }
 
-void WorkFolder::remove(std::string_view name) const { fs::remove(path() / name); }
 
 } // namespace orlevan::test
 

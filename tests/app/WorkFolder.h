@@ -14,7 +14,6 @@ public:
     WorkFolder();
     // Replaces row `row` (counted from 1) of Config.ini with `line`.
     void setConfigRow(int row, std::string_view line) const;
-    void remove(std::string_view name) const;
 };
 
 } // namespace orlevan::test

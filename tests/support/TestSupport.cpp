@@ -41,6 +41,10 @@ std::string ScratchFolder::read(std::string_view name) const {
     return readFile(path_ / std::filesystem::path(name));
 }
 
+void ScratchFolder::remove(std::string_view name) const {
+    std::filesystem::remove(path_ / std::filesystem::path(name));
+}
+
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -22,6 +22,7 @@ public:
     // Writes `bytes` to the relative POSIX path `name`, creating folders on the way.
     void write(std::string_view name, std::string_view bytes) const;
     std::string read(std::string_view name) const;
+    void remove(std::string_view name) const;
 
 private:
     std::filesystem::path path_;

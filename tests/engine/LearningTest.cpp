@@ -1,0 +1,142 @@
+#include "Failure.h"
+#include "KnowledgeFolder.h"
+#include "Learning.h"
+
+#include <gtest/gtest.h>
+
+namespace orlevan {
+namespace {
+
+using test::w;
+using Lines = std::vector<std::string>;
+
+class LearningTest : public ::testing::Test {
+protected:
+    test::KnowledgeFolder kb;
+    DialogueState state;
+    Lines wordsBefore = kb.lines("Base\\Words.dat");
+
+    // Learns `phrase` after a fallback reply taken from `fallbackFile`.
+    void learn(std::string_view phrase, std::string_view lastReply,
+               std::string_view fallbackFile = files::W2, bool filterHit = false) {
+        state.UserPhrase = w(phrase);
+        state.LastReply = w(lastReply);
+        state.FilterHit = filterHit;
+        kb.RE2.load(kb.folder, fallbackFile);
+        learnAfterFallback(kb.context, state);
+    }
+
+    Lines wordsAfter(std::initializer_list<std::string_view> added) const {
+        Lines lines = wordsBefore;
+        for (const auto line : added) {
+            lines.push_back(w(line));
+        }
+        return lines;
+    }
+};
+
+TEST_F(LearningTest, TheWorkedExampleStoresTheAnswerEverywhere) {
+    learn("Я Коля.", "Ты кто?");
+    EXPECT_EQ(kb.lines("Base\\W1.Dat"), (Lines{w("Хороший вопрос."), w("Не знаю, а ты?"), w("Я Коля.")}));
+    EXPECT_EQ(kb.lines("Base\\W2.Dat"), (Lines{w("Понятно."), w("Расскажи ещё.")}));
+    Lines expected = wordsBefore;
+    expected.erase(expected.begin() + 7);
+    expected.push_back(w("Я КОЛЯ.^"));
+    expected.push_back(w("ТЫ КТО?^Я программа.;Я Коля.;"));
+    EXPECT_EQ(kb.lines("Base\\Words.dat"), expected);
+}
+
+TEST_F(LearningTest, NothingIsLearntBeforeTheFirstReply) {
+    learn("Я Коля.", "");
+    EXPECT_EQ(kb.lines("Base\\Words.dat"), wordsBefore);
+    EXPECT_EQ(kb.lines("Base\\W2.Dat").size(), 2u);
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").size(), 2u);
+}
+
+TEST_F(LearningTest, APersonalPhraseBecomesAKeyButNeverAReply) {
+    learn("Меня зовут Коля.", "", files::W2, true);
+    EXPECT_EQ(kb.lines("Base\\Words.dat"), wordsAfter({"МЕНЯ ЗОВУТ КОЛЯ.^"}));
+    EXPECT_EQ(kb.lines("Base\\W2.Dat").size(), 2u);
+}
+
+TEST_F(LearningTest, APhraseTheFallbackFileHoldsIsNotStoredTwice) {
+    learn("Расскажи ещё.", "Ты кто?");
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").size(), 2u);
+    EXPECT_EQ(kb.lines("Base\\Words.dat").back(), w("ТЫ КТО?^Я программа.;Расскажи ещё.;"));
+
+    // Line 0 is not looked at, and the comparison is exact.
+    learn("Понятно.", "Ну что?");
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("Понятно."));
+    learn("расскажи ещё.", "Ну что?");
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("расскажи ещё."));
+}
+
+TEST_F(LearningTest, TheReplyThePhraseAnsweredChoosesTheFile) {
+    learn("Ладно.", "Что? Ну ладно.");
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("Ладно."));
+    learn("Хорошо бы.", "Я программа.");
+    EXPECT_EQ(kb.lines("Base\\W2.Dat").back(), w("Хорошо бы."));
+}
+
+TEST_F(LearningTest, AKeyAlreadyThereStopsTheAnswerStep) {
+    learn("Как тебя зовут?", "Ты кто?", files::W1);
+    // The key exists (unanswered): Words.dat is not even rewritten.
+    EXPECT_EQ(kb.read("Base/Words.dat").substr(0, 5), "\xD4\xF0\xE0\xE7\xFB");
+    EXPECT_EQ(kb.lines("Base\\Words.dat"), wordsBefore);
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("Как тебя зовут?"));
+}
+
+TEST_F(LearningTest, OnlyTheFirstOfTwoEqualKeysGetsTheAnswer) {
+    kb.writeLines("Base/Words.dat", {"h", w("ДА.^Да.;"), w("ДА.^Конечно.;"), w("НЕТ.^Нет.;")});
+    learn("Правда.", "Да.");
+    EXPECT_EQ(kb.lines("Base\\Words.dat"),
+              (Lines{"h", w("ДА.^Конечно.;"), w("НЕТ.^Нет.;"), w("ПРАВДА.^"), w("ДА.^Да.;Правда.;")}));
+}
+
+// A phrase that holds a character structuring Words.dat would break it.
+TEST_F(LearningTest, APhraseWithAReservedCharacterIsNeverStored) {
+    for (const char* phrase : {"А^б.", "а_б.", "а;б.", "почта@дом."}) {
+        learn(phrase, "Ты кто?");
+    }
+    EXPECT_EQ(kb.lines("Base\\Words.dat"), wordsBefore);
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").size(), 2u);
+}
+
+TEST_F(LearningTest, ALongLineStaysWholeWhenItGainsAnAnswer) {
+    const std::string longAnswers = std::string(10'000, 'x') + ";";
+    kb.writeLines("Base/Words.dat", {"h", w("ТЫ КТО?^") + longAnswers});
+    learn("Я Коля.", "Ты кто?");
+    EXPECT_EQ(kb.lines("Base\\Words.dat").back(), w("ТЫ КТО?^") + longAnswers + w("Я Коля.;"));
+}
+
+TEST_F(LearningTest, ALineWithBranchesKeepsItsPlaceAndALineWithTheExitMarkKeepsIt) {
+    learn("Салют.", "Привет.");
+    const Lines words = kb.lines("Base\\Words.dat");
+    EXPECT_EQ(words[1], w("ПРИВЕТ.^Привет!;Здравствуй!;Салют.;"));
+    EXPECT_EQ(words[2], w("_ХОРОШО^Рад за тебя.;"));
+    EXPECT_EQ(words.back(), w("САЛЮТ.^"));
+
+    learn("Счастливо.", "Пока.");
+    EXPECT_EQ(kb.lines("Base\\Words.dat").back(), w("ПОКА.^До свидания!;Счастливо.;@"));
+}
+
+TEST_F(LearningTest, AFailureInTheMiddleLeavesTheEarlierSaves) {
+    kb.remove("Base/Words.dat");
+    try {
+        learn("Я Коля.", "Ты кто?");
+        FAIL() << "no failure";
+    } catch (const Failure& failure) {
+        EXPECT_STREQ(failure.what(), "Cannot open file Base\\Words.dat");
+    }
+    EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("Я Коля."));
+}
+
+TEST_F(LearningTest, EveryInsultIsRecorded) {
+    state.UserPhrase = w("Ты хам.");
+    recordInsult(kb.context, state);
+    recordInsult(kb.context, state);
+    EXPECT_EQ(kb.lines("Base\\Collection.Dat"), (Lines{w(">>> Ты хам."), w(">>> Ты хам.")}));
+}
+
+} // namespace
+} // namespace orlevan
