@@ -138,20 +138,24 @@ public:
     std::string learntWords; // the bytes of Words.dat and W2.Dat after a learning turn
     std::string learntW2;
 
-    // Puts back the files a learning turn changes.
+    // Puts back the files a learning turn changes, through the program's own
+    // save: in use, the turn before this one saved them, so the program knows
+    // the bytes they hold, as it does here.
     void restore() const {
-        writePlain(*folder.find(files::WordsForLearning), words);
-        writePlain(*folder.find(files::W2), w2);
+        PhraseList::fromBytes(words).save(folder, files::WordsForLearning);
+        PhraseList::fromBytes(w2).save(folder, files::W2);
     }
 
 private:
     // Line 0 as shipped; then the shipped lines over and over; the last line
     // is "КАК ДЕЛА", which the word turn needs as a key of several words.
     static PhraseList generate(const PhraseList& shipped, int lines) {
+        const std::vector<std::string> all = shipped.lines();
         std::vector<const std::string*> sources;
         const std::string* howAreYou = nullptr;
-        for (const auto& line : shipped.lines()) {
-            if (&line == &shipped.lines().front() || line.find('^') == std::string::npos) {
+        for (std::size_t i = 1; i < all.size(); ++i) {
+            const std::string& line = all[i];
+            if (line.find('^') == std::string::npos) {
                 continue;
             }
             sources.push_back(&line);
@@ -162,7 +166,7 @@ private:
         if (sources.empty() || howAreYou == nullptr) {
             throw orlevan::Failure("The shipped base lacks the line КАК ДЕЛА");
         }
-        std::vector<std::string> text{shipped.line(0)};
+        std::vector<std::string> text{all.front()};
         text.reserve(static_cast<std::size_t>(lines));
         for (int i = 1; i < lines; ++i) {
             const std::string& source =
@@ -172,7 +176,7 @@ private:
             text.push_back(numbered(std::string_view(source).substr(0, keyEnd), i) +
                            source.substr(keyEnd));
         }
-        return PhraseList(std::move(text));
+        return PhraseList(text);
     }
 
     void findMiddle(const PhraseList& base) {
@@ -356,10 +360,14 @@ void WordTurn(benchmark::State& state) {
     AnsweredTurn(state, Answer::Word);
 }
 
+// Floors read into a buffer kept from one iteration to the next, as the
+// turn's own work buffer is: fresh memory would make every floor slow.
 void FloorAnsweredTurn(benchmark::State& state) {
     const Base& base = corpus().base(static_cast<int>(state.range(0)));
+    std::string bytes;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(base.folder.read(files::WordsForSearch).size());
+        base.folder.read(files::WordsForSearch, bytes);
+        benchmark::DoNotOptimize(bytes.data());
     }
     countBase(state, base);
 }
@@ -412,9 +420,12 @@ void FloorLearnTurn(benchmark::State& state) {
         }
         const fs::path wordsCopy = base.folder.root() / "floor-words";
         const fs::path w2Copy = base.folder.root() / "floor-w2";
+        std::string bytes;
         for (auto _ : state) {
-            benchmark::DoNotOptimize(base.folder.read(files::WordsForLearning).size());
-            benchmark::DoNotOptimize(base.folder.read(files::W2).size());
+            base.folder.read(files::WordsForLearning, bytes);
+            benchmark::DoNotOptimize(bytes.data());
+            base.folder.read(files::W2, bytes);
+            benchmark::DoNotOptimize(bytes.data());
             writePlain(w2Copy, base.learntW2);
             writePlain(wordsCopy, base.learntWords);
         }

@@ -15,7 +15,7 @@ bool holdsReserved(std::string_view phrase) { return phrase.find_first_of(kReser
 // Line index of the first well-formed line whose key equals `key`, or 0.
 int findKey(const PhraseList& base, std::string_view key) {
     for (int i = 1; i < base.count(); ++i) {
-        const std::string& line = base.line(i);
+        const std::string_view line = base.line(i);
         if (parseWordsLine(line).fault == LineFault::None && learningKey(line) == key) {
             return i;
         }
@@ -27,7 +27,7 @@ int findKey(const PhraseList& base, std::string_view key) {
 // so the block stays under it; any other line moves to the end of the file.
 // An exit mark stays the line's last character, so it keeps its force.
 void addAnswer(PhraseList& base, int index, std::string_view answer) {
-    std::string line = base.line(index);
+    std::string line(base.line(index));
     const bool exitMark = parseWordsLine(line).exitMark;
     if (exitMark) {
         line.pop_back();

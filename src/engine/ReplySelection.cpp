@@ -59,7 +59,7 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
             state.TopicDepth = 0;
             return false;
         }
-        const std::string& text = context.RE2.line(state.TopicLine);
+        const std::string_view text = context.RE2.line(state.TopicLine);
         const WordsLine line = parseWordsLine(text);
         if (line.depth == 0) {
             state.TopicDepth = 0;
@@ -82,7 +82,7 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
 bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
     context.RE2.load(context.folder, files::WordsForSearch);
     for (int i = 1; i < context.RE2.count(); ++i) {
-        const std::string& text = context.RE2.line(i);
+        const std::string_view text = context.RE2.line(i);
         const WordsLine line = parseWordsLine(text);
         if (!answers(line)) {
             continue;
@@ -102,7 +102,7 @@ bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperP
 bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
     context.RE2.load(context.folder, files::WordsForSearch);
     for (int i = 1; i < context.RE2.count(); ++i) {
-        const std::string& text = context.RE2.line(i);
+        const std::string_view text = context.RE2.line(i);
         const WordsLine line = parseWordsLine(text);
         if (!answers(line)) {
             continue;

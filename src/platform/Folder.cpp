@@ -4,6 +4,7 @@
 #include "Casing.h"
 #include "Cp1251.h"
 #include "Failure.h"
+#include "ParseMemo.h"
 
 #include <cctype>
 #include <fstream>
@@ -71,6 +72,8 @@ std::optional<fs::path> matchEntry(const fs::path& folder, const std::string& co
 
 } // namespace
 
+Folder::Folder(fs::path root) : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()) {}
+
 std::optional<fs::path> Folder::find(std::string_view name) const {
     if (hasDriveLetter(name)) {
         return std::nullopt;
@@ -109,6 +112,12 @@ std::optional<fs::path> Folder::target(std::string_view name) const {
 }
 
 std::string Folder::read(std::string_view name) const {
+    std::string bytes;
+    read(name, bytes);
+    return bytes;
+}
+
+fs::path Folder::read(std::string_view name, std::string& bytes) const {
     const auto path = find(name);
     std::error_code error;
     if (!path || fs::is_directory(*path, error)) {
@@ -118,21 +127,21 @@ std::string Folder::read(std::string_view name) const {
     if (!in) {
         throw Failure::cannotOpen(name);
     }
-    std::string bytes;
     in.seekg(0, std::ios::end);
     const auto size = in.tellg();
-    if (size > 0) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.seekg(0);
-        in.read(bytes.data(), size);
-    }
-    if (in.bad() || (size > 0 && in.gcount() != size)) {
+    if (size < 0) {
         throw Failure::cannotOpen(name);
     }
-    return bytes;
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    if (in.gcount() != size) {
+        throw Failure::cannotOpen(name);
+    }
+    return *path;
 }
 
-void Folder::write(std::string_view name, std::string_view bytes) const {
+fs::path Folder::write(std::string_view name, std::string_view bytes) const {
     auto path = target(name);
     std::error_code error;
     if (!path || fs::is_directory(*path, error)) {
@@ -146,6 +155,7 @@ void Folder::write(std::string_view name, std::string_view bytes) const {
         }
     }
     replaceFile(*path, bytes, name);
+    return *path;
 }
 
 } // namespace orlevan

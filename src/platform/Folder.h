@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,9 +16,11 @@ namespace orlevan {
 // it can be neither read nor written; an absolute POSIX path is used as it is.
 //
 // Every failure is the Failure the user sees, carrying the name as spelled.
+class ParseMemo;
+
 class Folder {
 public:
-    explicit Folder(std::filesystem::path root) : root_(std::move(root)) {}
+    explicit Folder(std::filesystem::path root);
 
     const std::filesystem::path& root() const { return root_; }
 
@@ -26,6 +29,8 @@ public:
 
     // The whole content of a file. Throws "Cannot open file <name>".
     std::string read(std::string_view name) const;
+    // The same into `bytes`, reusing its memory; returns the file's path.
+    std::filesystem::path read(std::string_view name, std::string& bytes) const;
 
     // Replaces the file's content, or creates it, crash-safely: the bytes go to
     // a temporary file beside the target which is then renamed over it, so no
@@ -33,13 +38,19 @@ public:
     // existing file keeps its stored name and permissions; a new one is named
     // as spelled. Throws "Cannot create file <name>" when the file cannot be
     // made, "Failed to Save Stream" when writing it fails.
-    void write(std::string_view name, std::string_view bytes) const;
+    // Returns the path written.
+    std::filesystem::path write(std::string_view name, std::string_view bytes) const;
+
+    // What was read from this folder's rich-text files, shared by the copies
+    // of this Folder.
+    ParseMemo& memo() const { return *memo_; }
 
 private:
     // Where `name` would be written: the existing file, or a new one in an existing folder.
     std::optional<std::filesystem::path> target(std::string_view name) const;
 
     std::filesystem::path root_;
+    std::shared_ptr<ParseMemo> memo_;
 };
 
 } // namespace orlevan

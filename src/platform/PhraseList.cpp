@@ -2,42 +2,69 @@
 
 #include "Failure.h"
 #include "Folder.h"
+#include "ParseMemo.h"
 #include "Random.h"
 #include "Rtf.h"
 #include "TextLines.h"
 
+#include <utility>
+
 namespace orlevan {
 
-PhraseList PhraseList::fromBytes(std::string_view bytes) {
-    if (!rtf::looksLikeRtf(bytes)) {
-        return PhraseList(splitTextLines(bytes));
+void PhraseList::parse() {
+    if (rtf::looksLikeRtf(bytes_)) {
+        rtf::readParagraphs(bytes_, spare_);
+    } else {
+        spare_.clear();
+        spare_.text().assign(bytes_);
+        splitInPlace(spare_);
+        return;
     }
-    auto paragraphs = rtf::readParagraphs(bytes);
-    dropTrailingEmptyLine(paragraphs);
-    return PhraseList(std::move(paragraphs));
+    spare_.dropTrailingEmptyLine();
 }
 
-std::string PhraseList::toBytes() const { return rtf::writeDocument(lines_); }
+PhraseList PhraseList::fromBytes(std::string_view bytes) {
+    PhraseList list;
+    list.bytes_.assign(bytes);
+    list.parse();
+    std::swap(list.lines_, list.spare_);
+    return list;
+}
+
+std::string PhraseList::toBytes() const {
+    std::string bytes;
+    rtf::writeDocument(lines_, bytes);
+    return bytes;
+}
 
 void PhraseList::load(const Folder& folder, std::string_view name) {
-    *this = fromBytes(folder.read(name));
+    const auto path = folder.read(name, bytes_);
+    if (const LineBuffer* known = folder.memo().find(path, bytes_)) {
+        lines_ = *known;
+        return;
+    }
+    parse();
+    std::swap(lines_, spare_);
+    if (rtf::looksLikeRtf(bytes_)) {
+        folder.memo().remember(path, bytes_, lines_);
+    }
 }
 
-void PhraseList::save(const Folder& folder, std::string_view name) const {
-    folder.write(name, toBytes());
+void PhraseList::save(const Folder& folder, std::string_view name) {
+    rtf::writeDocument(lines_, bytes_);
+    const auto path = folder.write(name, bytes_);
+    // Loading what was just written needs no second reading of the document.
+    folder.memo().remember(path, bytes_, lines_);
 }
 
-const std::string& PhraseList::line(int index) const {
-    static const std::string kNone;
-    return index >= 0 && index < count() ? lines_[static_cast<std::size_t>(index)] : kNone;
+std::string_view PhraseList::line(int index) const {
+    return index >= 0 && index < count() ? lines_[static_cast<std::size_t>(index)] : std::string_view();
 }
 
-void PhraseList::remove(int index) {
-    lines_.erase(lines_.begin() + checked(index));
-}
+void PhraseList::remove(int index) { lines_.erase(static_cast<std::size_t>(checked(index))); }
 
-void PhraseList::replace(int index, std::string text) {
-    lines_[static_cast<std::size_t>(checked(index))] = std::move(text);
+void PhraseList::replace(int index, std::string_view text) {
+    lines_.replace(static_cast<std::size_t>(checked(index)), text);
 }
 
 int PhraseList::checked(int index) const {
@@ -47,8 +74,6 @@ int PhraseList::checked(int index) const {
     return index;
 }
 
-const std::string& PhraseList::randomLine(Random& random) const {
-    return line(random.below(count()));
-}
+std::string_view PhraseList::randomLine(Random& random) const { return line(random.below(count())); }
 
 } // namespace orlevan

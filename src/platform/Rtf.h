@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineBuffer.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +19,14 @@ bool looksLikeRtf(std::string_view bytes);
 // line ends would give. Throws Failure::failedToLoadStream() when nothing
 // can be read from it.
 std::vector<std::string> readParagraphs(std::string_view document);
+// The same into a line buffer, which keeps its memory from one document to
+// the next; on failure the buffer is left as it was.
+void readParagraphs(std::string_view document, LineBuffer& lines);
 
 // A document holding `lines`, each followed by a paragraph mark, that
 // readParagraphs gives back unchanged (plus the empty text after the last mark).
 std::string writeDocument(const std::vector<std::string>& lines);
+// The same into `document`, reusing its memory.
+void writeDocument(const LineBuffer& lines, std::string& document);
 
 } // namespace orlevan::rtf

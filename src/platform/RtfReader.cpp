@@ -24,14 +24,15 @@ constexpr std::array<bool, 256> kEndsTextRun = [] {
 
 } // namespace
 
-std::vector<std::string> Reader::read() {
+void Reader::read() {
     const bool validHeader = doc_.starts_with(kHeader) &&
                              (doc_.size() == kHeader.size() || !isLetter(byteAt(kHeader.size())));
     if (!validHeader) {
         throw Failure::failedToLoadStream();
     }
     groups_.emplace_back();
-    lines_.reserve(expectedLineCount());
+    lines_.clear();
+    lines_.reserveLines(expectedLineCount());
     pos_ = 1;
     while (pos_ < doc_.size() && !finished_) {
         std::size_t runEnd = pos_;
@@ -57,8 +58,7 @@ std::vector<std::string> Reader::read() {
         }
     }
     resolveUnspokenCharacter();
-    lines_.push_back(std::move(line_));
-    return std::move(lines_);
+    lines_.endLine(lineStart_);
 }
 
 void Reader::readTextRun(std::size_t end) {
@@ -111,9 +111,8 @@ void Reader::endLine() {
     }
     resolveUnspokenCharacter();
     afterHighSurrogate_ = false;
-    // A copy has the exact size, while line_ keeps its room for the next line.
-    lines_.emplace_back(line_);
-    line_.clear();
+    lines_.endLine(lineStart_);
+    lineStart_ = line_.size();
 }
 
 void Reader::add1251(unsigned char byte) {
@@ -148,8 +147,14 @@ bool looksLikeRtf(std::string_view bytes) {
     return bytes.starts_with(kHeader);
 }
 
+void readParagraphs(std::string_view document, LineBuffer& lines) {
+    Reader(document, lines).read();
+}
+
 std::vector<std::string> readParagraphs(std::string_view document) {
-    return Reader(document).read();
+    LineBuffer lines;
+    readParagraphs(document, lines);
+    return lines.toStrings();
 }
 
 } // namespace orlevan::rtf

@@ -44,6 +44,7 @@
 //   cut-off \'h, control word or group ends the text there. Every byte is
 //   looked at a bounded number of times, so reading time is linear.
 
+#include "LineBuffer.h"
 #include "RtfCodePages.h"
 #include "RtfControlWords.h"
 #include "RtfFonts.h"
@@ -74,9 +75,10 @@ struct GroupState {
 // lines, RtfControls.cpp the control words and symbols.
 class Reader {
 public:
-    explicit Reader(std::string_view document) : doc_(document) {}
+    // Reads into `lines`, which is emptied first (keeping its memory).
+    Reader(std::string_view document, LineBuffer& lines) : doc_(document), lines_(lines) {}
 
-    std::vector<std::string> read();
+    void read();
 
 private:
     GroupState& state() { return groups_.back(); }
@@ -122,8 +124,9 @@ private:
     bool afterHighSurrogate_ = false;
     bool unspokenCharacter_ = false; // a \uN 1251 lacks, waiting for its fallback
 
-    std::vector<std::string> lines_;
-    std::string line_;
+    LineBuffer& lines_;
+    std::string& line_ = lines_.text(); // the line being read grows at its end
+    std::size_t lineStart_ = 0;
 };
 
 } // namespace orlevan::rtf

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <cstddef>
 
 namespace orlevan::rtf {
@@ -25,66 +26,81 @@ constexpr bool isPlain(unsigned char c) {
     return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
 }
 
-// How many bytes of the document each byte of a line takes.
-constexpr std::array<unsigned char, 256> kWrittenLength = [] {
-    std::array<unsigned char, 256> lengths{};
-    for (std::size_t c = 0; c < lengths.size(); ++c) {
+// What each byte of a line becomes in the document: at most five bytes
+// ("\\tab "), padded to eight so that each is one copy, and their length,
+// so a line is written without branching on every byte.
+struct Spelling {
+    std::array<char, 8> bytes{};
+    unsigned char length = 0;
+};
+
+constexpr std::array<Spelling, 256> kSpelling = [] {
+    constexpr char kHexDigits[] = "0123456789abcdef";
+    std::array<Spelling, 256> spellings{};
+    for (std::size_t c = 0; c < spellings.size(); ++c) {
         const auto byte = static_cast<unsigned char>(c);
+        Spelling& s = spellings[c];
         if (isPlain(byte)) {
-            lengths[c] = 1;
+            s.bytes[0] = static_cast<char>(byte);
+            s.length = 1;
         } else if (byte == '\\' || byte == '{' || byte == '}') {
-            lengths[c] = 2;
+            s.bytes = {'\\', static_cast<char>(byte)};
+            s.length = 2;
         } else if (byte == '\t') {
-            lengths[c] = static_cast<unsigned char>(kTab.size());
+            for (std::size_t i = 0; i < kTab.size(); ++i) {
+                s.bytes[i] = kTab[i];
+            }
+            s.length = static_cast<unsigned char>(kTab.size());
         } else {
-            lengths[c] = 4;
+            s.bytes = {'\\', '\'', kHexDigits[byte >> 4], kHexDigits[byte & 0x0F]};
+            s.length = 4;
         }
     }
-    return lengths;
+    return spellings;
 }();
 
-// Writes the document form of `line` at `out`, which has room for it, and
-// returns the end of what was written.
+// Writes the document form of `line` at `out`, which has room for it and for
+// eight bytes more, and returns the end of what was written.
 char* writeLine(char* out, std::string_view line) {
-    static constexpr char kHexDigits[] = "0123456789abcdef";
     for (const char c : line) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (isPlain(byte)) {
-            *out++ = c;
-        } else if (byte == '\t') {
-            out = std::copy(kTab.begin(), kTab.end(), out);
-        } else if (kWrittenLength[byte] == 2) {
-            *out++ = '\\';
-            *out++ = c;
-        } else {
-            *out++ = '\\';
-            *out++ = '\'';
-            *out++ = kHexDigits[byte >> 4];
-            *out++ = kHexDigits[byte & 0x0F];
-        }
+        const Spelling& spelling = kSpelling[static_cast<unsigned char>(c)];
+        std::memcpy(out, spelling.bytes.data(), spelling.bytes.size());
+        out += spelling.length;
     }
     return out;
+}
+
+// Lines are a vector of strings or a line buffer: anything indexed.
+template <typename Lines>
+void writeLines(const Lines& lines, std::string& document) {
+    std::size_t size = kDocumentStart.size() + kDocumentEnd.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        size += kParagraphEnd.size();
+        for (const char c : std::string_view(lines[i])) {
+            size += kSpelling[static_cast<unsigned char>(c)].length;
+        }
+    }
+    // The size is known exactly, so the document is written in place; the
+    // spare bytes at the end take the overhang of the last eight-byte copy.
+    constexpr std::size_t kOverhang = 8;
+    document.resize(size + kOverhang);
+    char* out = std::copy(kDocumentStart.begin(), kDocumentStart.end(), document.data());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        out = writeLine(out, lines[i]);
+        out = std::copy(kParagraphEnd.begin(), kParagraphEnd.end(), out);
+    }
+    std::copy(kDocumentEnd.begin(), kDocumentEnd.end(), out);
+    document.resize(size);
 }
 
 } // namespace
 
 std::string writeDocument(const std::vector<std::string>& lines) {
-    std::size_t size = kDocumentStart.size() + kDocumentEnd.size();
-    for (const std::string& line : lines) {
-        size += kParagraphEnd.size();
-        for (const char c : line) {
-            size += kWrittenLength[static_cast<unsigned char>(c)];
-        }
-    }
-    // The size is known exactly, so the document is written in place.
-    std::string document(size, '\0');
-    char* out = std::copy(kDocumentStart.begin(), kDocumentStart.end(), document.data());
-    for (const std::string& line : lines) {
-        out = writeLine(out, line);
-        out = std::copy(kParagraphEnd.begin(), kParagraphEnd.end(), out);
-    }
-    std::copy(kDocumentEnd.begin(), kDocumentEnd.end(), out);
+    std::string document;
+    writeLines(lines, document);
     return document;
 }
+
+void writeDocument(const LineBuffer& lines, std::string& document) { writeLines(lines, document); }
 
 } // namespace orlevan::rtf

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineBuffer.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +12,10 @@ namespace orlevan {
 // on Linux) or at a lone CR; one empty last line is not a line, so a text
 // that ends with a line break has as many lines as the same text without it.
 std::vector<std::string> splitTextLines(std::string_view text);
+
+// The same for a buffer whose text is the whole file and that holds no lines
+// yet: its lines become spans of that text, with nothing copied.
+void splitInPlace(LineBuffer& buffer);
 
 // Drops the empty text after the last break of an already split document.
 void dropTrailingEmptyLine(std::vector<std::string>& lines);

@@ -76,7 +76,7 @@ TEST_F(WordsDat, EveryPhraseLineFollowsTheSyntax) {
     ASSERT_GT(base.count(), 1);
     EXPECT_FALSE(base.line(0).empty()) << "line 0 is the header";
     for (int i = 1; i < base.count(); ++i) {
-        const std::string& text = base.line(i);
+        const std::string_view text = base.line(i);
         const WordsLine line = parseWordsLine(text);
         const std::string shown = cp1251::toUtf8(text);
         EXPECT_EQ(line.fault, LineFault::None) << "line " << i << ": " << shown;

@@ -92,6 +92,41 @@ TEST(PhraseList, AFailedLoadKeepsWhatTheListHeld) {
     EXPECT_EQ(list.lines(), Lines{"kept"});
 }
 
+// A rich-text file read or written once is not read again while its bytes
+// stay the same; any change to them, even one that keeps the size, is seen.
+TEST(PhraseList, AChangeMadeByHandIsSeenAtTheNextLoad) {
+    ScratchFolder scratch;
+    const Folder folder(scratch.path());
+    PhraseList list(Lines{"first", "second"});
+    list.save(folder, "Base.dat");
+    PhraseList loaded;
+    loaded.load(folder, "Base.dat");
+    EXPECT_EQ(loaded.lines(), (Lines{"first", "second"}));
+
+    std::string bytes = scratch.read("Base.dat");
+    bytes.replace(bytes.find("first"), 5, "FIRST");
+    scratch.write("Base.dat", bytes);
+    loaded.load(folder, "Base.dat");
+    EXPECT_EQ(loaded.lines(), (Lines{"FIRST", "second"}));
+
+    scratch.write("Base.dat", "plain\r\ntext\r\n");
+    loaded.load(folder, "Base.dat");
+    EXPECT_EQ(loaded.lines(), (Lines{"plain", "text"}));
+    scratch.write("Base.dat", bytes);
+    loaded.load(Folder(scratch.path()), "Base.dat");
+    EXPECT_EQ(loaded.lines(), (Lines{"FIRST", "second"}));
+}
+
+TEST(PhraseList, EditsKeepEveryOtherLine) {
+    PhraseList list(Lines{"a", "b", "c"});
+    list.replace(1, std::string(1000, 'x'));
+    list.append("d");
+    list.remove(0);
+    EXPECT_EQ(list.lines(), (Lines{std::string(1000, 'x'), "c", "d"}));
+    EXPECT_THROW(list.replace(3, "e"), Failure);
+    EXPECT_EQ(PhraseList::fromBytes(list.toBytes()).lines(), list.lines());
+}
+
 TEST(TextFile, ReadsAnyLineEndsAndWritesCrLf) {
     ScratchFolder scratch;
     const Folder folder(scratch.path());

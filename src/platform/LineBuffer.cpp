@@ -1,0 +1,50 @@
+#include "LineBuffer.h"
+
+namespace orlevan {
+
+void LineBuffer::append(std::string_view line) {
+    const std::size_t start = text_.size();
+    text_.append(line);
+    endLine(start);
+}
+
+// The old text stays behind in the buffer until the next load clears it;
+// an edit touches one line, so that costs little.
+void LineBuffer::replace(std::size_t index, std::string_view line) {
+    const std::size_t start = text_.size();
+    text_.append(line);
+    spans_[index] = {start, line.size()};
+}
+
+void LineBuffer::erase(std::size_t index) { spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(index)); }
+
+void LineBuffer::clear() {
+    text_.clear();
+    spans_.clear();
+}
+
+void LineBuffer::dropTrailingEmptyLine() {
+    if (!spans_.empty() && spans_.back().length == 0) {
+        spans_.pop_back();
+    }
+}
+
+std::vector<std::string> LineBuffer::toStrings() const {
+    std::vector<std::string> lines;
+    lines.reserve(spans_.size());
+    for (std::size_t i = 0; i < spans_.size(); ++i) {
+        lines.emplace_back((*this)[i]);
+    }
+    return lines;
+}
+
+LineBuffer LineBuffer::of(const std::vector<std::string>& lines) {
+    LineBuffer buffer;
+    buffer.reserveLines(lines.size());
+    for (const auto& line : lines) {
+        buffer.append(line);
+    }
+    return buffer;
+}
+
+} // namespace orlevan
