@@ -79,43 +79,39 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
     }
 }
 
-bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
+namespace {
+
+// The first answering line of the base, in file order, whose key the phrase
+// holds as `found` tells; it opens the topic and gives the reply.
+template <typename Found>
+bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source, Reply& reply, Found found) {
     context.RE2.load(context.folder, files::WordsForSearch);
     for (int i = 1; i < context.RE2.count(); ++i) {
         const std::string_view text = context.RE2.line(i);
         const WordsLine line = parseWordsLine(text);
-        if (!answers(line)) {
-            continue;
-        }
         // Depth marks belong to the key here: a branch never answers a plain phrase.
-        const std::string_view key(text.data(), static_cast<std::size_t>(line.depth) + line.key.size());
-        if (foundFresh(key, upperPhrase)) {
+        if (answers(line) && found(text, static_cast<std::size_t>(line.depth) + line.key.size())) {
             openTopic(state, i);
             PickAlternative(line, state, context.random);
-            reply = {ReplySource::Key, line.exitMark};
+            reply = {source, line.exitMark};
             return true;
         }
     }
     return false;
 }
 
+} // namespace
+
+bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
+    return firstAnswer(context, state, ReplySource::Key, reply, [&](std::string_view text, std::size_t keyEnd) {
+        return foundFresh(text.substr(0, keyEnd), upperPhrase);
+    });
+}
+
 bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
-    context.RE2.load(context.folder, files::WordsForSearch);
-    for (int i = 1; i < context.RE2.count(); ++i) {
-        const std::string_view text = context.RE2.line(i);
-        const WordsLine line = parseWordsLine(text);
-        if (!answers(line)) {
-            continue;
-        }
-        const std::size_t keyEnd = static_cast<std::size_t>(line.depth) + line.key.size();
-        if (wordsInOrder(text, keyEnd, upperPhrase)) {
-            openTopic(state, i);
-            PickAlternative(line, state, context.random);
-            reply = {ReplySource::Word, line.exitMark};
-            return true;
-        }
-    }
-    return false;
+    return firstAnswer(context, state, ReplySource::Word, reply, [&](std::string_view text, std::size_t keyEnd) {
+        return wordsInOrder(text, keyEnd, upperPhrase);
+    });
 }
 
 void ReplyFallback(TurnContext& context, DialogueState& state) {

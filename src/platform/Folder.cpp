@@ -14,18 +14,13 @@ namespace orlevan {
 namespace fs = std::filesystem;
 namespace {
 
-struct SpelledName {
-    bool absolute = false;
-    std::vector<std::string> components; // Windows-1251
-};
-
 bool hasDriveLetter(std::string_view name) {
     return name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) != 0 &&
            name[1] == ':';
 }
 
-SpelledName split(std::string_view name) {
-    SpelledName spelled;
+Folder::SpelledName split(std::string_view name) {
+    Folder::SpelledName spelled;
     spelled.absolute = !name.empty() && (name.front() == '/' || name.front() == '\\');
     std::string current;
     for (const char c : name) {
@@ -74,14 +69,12 @@ std::optional<fs::path> matchEntry(const fs::path& folder, const std::string& co
 
 Folder::Folder(fs::path root) : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()) {}
 
-std::optional<fs::path> Folder::find(std::string_view name) const {
-    if (hasDriveLetter(name)) {
-        return std::nullopt;
-    }
-    const SpelledName spelled = split(name);
+// Where the components lead from the root (or from '/'), each matched
+// without regard to case; nothing when one of them is missing.
+std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t components) const {
     fs::path found = spelled.absolute ? fs::path("/") : root_;
-    for (const auto& component : spelled.components) {
-        auto next = matchEntry(found, component);
+    for (std::size_t i = 0; i < components; ++i) {
+        auto next = matchEntry(found, spelled.components[i]);
         if (!next) {
             return std::nullopt;
         }
@@ -90,25 +83,25 @@ std::optional<fs::path> Folder::find(std::string_view name) const {
     return found;
 }
 
-std::optional<fs::path> Folder::target(std::string_view name) const {
+std::optional<fs::path> Folder::find(std::string_view name) const {
     if (hasDriveLetter(name)) {
         return std::nullopt;
     }
-    SpelledName spelled = split(name);
-    if (spelled.components.empty()) {
+    const SpelledName spelled = split(name);
+    return walk(spelled, spelled.components.size());
+}
+
+std::optional<fs::path> Folder::target(std::string_view name) const {
+    const SpelledName spelled = split(name);
+    if (hasDriveLetter(name) || spelled.components.empty()) {
         return std::nullopt;
     }
-    const std::string last = std::move(spelled.components.back());
-    spelled.components.pop_back();
-    fs::path folder = spelled.absolute ? fs::path("/") : root_;
-    for (const auto& component : spelled.components) {
-        auto next = matchEntry(folder, component);
-        if (!next) {
-            return std::nullopt;
-        }
-        folder = std::move(*next);
+    const auto folder = walk(spelled, spelled.components.size() - 1);
+    if (!folder) {
+        return std::nullopt;
     }
-    return matchEntry(folder, last).value_or(folder / cp1251::toUtf8(last));
+    const std::string& last = spelled.components.back();
+    return matchEntry(*folder, last).value_or(*folder / cp1251::toUtf8(last));
 }
 
 std::string Folder::read(std::string_view name) const {

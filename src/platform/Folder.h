@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orlevan {
 
@@ -45,7 +46,14 @@ public:
     // of this Folder.
     ParseMemo& memo() const { return *memo_; }
 
+    // A name cut at its separators.
+    struct SpelledName {
+        bool absolute = false;
+        std::vector<std::string> components; // Windows-1251
+    };
+
 private:
+    std::optional<std::filesystem::path> walk(const SpelledName& spelled, std::size_t components) const;
     // Where `name` would be written: the existing file, or a new one in an existing folder.
     std::optional<std::filesystem::path> target(std::string_view name) const;
 

@@ -9,16 +9,8 @@
 namespace orlevan {
 namespace {
 
+using test::failureOf;
 using test::ScratchFolder;
-
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.what();
-    }
-    return "no failure";
-}
 
 TEST(SettingsTable, ReadsRowsByNumberAndValuesAfterTheFirstEquals) {
     ScratchFolder scratch;

@@ -122,12 +122,7 @@ TEST_F(LearningTest, ALineWithBranchesKeepsItsPlaceAndALineWithTheExitMarkKeepsI
 
 TEST_F(LearningTest, AFailureInTheMiddleLeavesTheEarlierSaves) {
     kb.remove("Base/Words.dat");
-    try {
-        learn("Я Коля.", "Ты кто?");
-        FAIL() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_STREQ(failure.what(), "Cannot open file Base\\Words.dat");
-    }
+    EXPECT_EQ(test::failureOf([&] { learn("Я Коля.", "Ты кто?"); }), "Cannot open file Base\\Words.dat");
     EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("Я Коля."));
 }
 

@@ -67,12 +67,7 @@ TEST_F(ScreeningTest, APhraseOfExactly110CharactersIsSearched) {
 
 TEST_F(ScreeningTest, AMissingReplyFileFailsWithItsName) {
     kb.remove("Base/X.Dat");
-    try {
-        screenPhrase("Ты хам.");
-        FAIL() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_STREQ(failure.what(), "Cannot open file Base\\X.Dat");
-    }
+    EXPECT_EQ(test::failureOf([&] { screenPhrase("Ты хам."); }), "Cannot open file Base\\X.Dat");
 }
 
 } // namespace

@@ -11,17 +11,9 @@ namespace orlevan {
 namespace {
 
 namespace fs = std::filesystem;
+using test::failureOf;
 using test::ScratchFolder;
 using test::w;
-
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& failure) {
-        return failure.what();
-    }
-    return "no failure";
-}
 
 class FolderTest : public ::testing::Test {
 protected:

@@ -46,12 +46,7 @@ TEST(PhraseList, RemovingALineMovesTheRestUpAndRefusesABadIndex) {
     PhraseList list(Lines{"a", "b", "c"});
     list.remove(1);
     EXPECT_EQ(list.lines(), (Lines{"a", "c"}));
-    try {
-        list.remove(2);
-        FAIL() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_STREQ(failure.what(), "List index out of bounds (2)");
-    }
+    EXPECT_EQ(test::failureOf([&] { list.remove(2); }), "List index out of bounds (2)");
     EXPECT_EQ(list.lines(), (Lines{"a", "c"}));
 }
 

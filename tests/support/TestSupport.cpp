@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "Cp1251.h"
+#include "Failure.h"
 
 #include <fstream>
 #include <random>
@@ -53,6 +54,15 @@ std::string readFile(const std::filesystem::path& path) {
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+std::string failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& failure) {
+        return failure.what();
+    }
+    return "no failure";
 }
 
 std::string w(std::string_view utf8) {

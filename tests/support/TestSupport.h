@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,9 @@ private:
 };
 
 std::string readFile(const std::filesystem::path& path);
+
+// The message of the Failure `action` throws, or "no failure".
+std::string failureOf(const std::function<void()>& action);
 
 // Windows-1251 bytes of a UTF-8 literal, so tests can be written in plain Russian.
 std::string w(std::string_view utf8);
