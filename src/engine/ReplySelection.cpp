@@ -35,7 +35,12 @@ bool wordsInOrder(std::string_view line, std::size_t keyEnd, std::string_view up
         while (end < line.size() && line[end] != ' ' && line[end] != '^') {
             ++end;
         }
-        if (!RunMatch(line.substr(start, end - start), upperPhrase, state)) {
+        const std::string_view word = line.substr(start, end - start);
+        // The first word is searched from a fresh state, so it is found only
+        // where it stands whole: most lines end here without a step.
+        const bool fresh = start == 0;
+        if ((fresh && upperPhrase.find(word) == std::string_view::npos) ||
+            !RunMatch(word, upperPhrase, state)) {
             return false;
         }
         if (end == keyEnd) {

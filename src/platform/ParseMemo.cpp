@@ -22,6 +22,14 @@ void ParseMemo::remember(const std::filesystem::path& path, std::string_view byt
     entry.lastUse = ++uses_;
 }
 
+void ParseMemo::rememberTaking(const std::filesystem::path& path, std::string& bytes, const LineBuffer& lines) {
+    Entry& entry = slotFor(path);
+    entry.path = path;
+    entry.bytes.swap(bytes);
+    entry.lines = lines;
+    entry.lastUse = ++uses_;
+}
+
 // The entry of the same file, else the one used longest ago.
 ParseMemo::Entry& ParseMemo::slotFor(const std::filesystem::path& path) {
     const auto same = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.path == path; });

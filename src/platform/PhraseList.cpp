@@ -54,7 +54,7 @@ void PhraseList::save(const Folder& folder, std::string_view name) {
     rtf::writeDocument(lines_, bytes_);
     const auto path = folder.write(name, bytes_);
     // Loading what was just written needs no second reading of the document.
-    folder.memo().remember(path, bytes_, lines_);
+    folder.memo().rememberTaking(path, bytes_, lines_);
 }
 
 std::string_view PhraseList::line(int index) const {
