@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -54,8 +55,6 @@ QToolButton* flatButton(QWidget* parent, const QString& caption, const QString& 
 
 } // namespace
 
-const char* const TForm1::kCaption = "-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]";
-
 TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter)
     : folder_(folder), MP1(folder, "Sound\\KeyBoard.wav"), MP2(folder, "Sound\\Button3.wav"),
       MP3(folder, "Sound\\Button2.wav"), MP4(folder, "Sound\\Button1.wav"),
@@ -63,7 +62,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
       dialogue(folder_, clock, random), clock_(clock), random_(random),
       errors_(this, std::move(presenter)) {
     setObjectName("TForm1");
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -156,6 +155,24 @@ void TForm1::buildStatusBar() {
         bar->addWidget(SB1[panel], panel + 1 == SB1.size() ? 1 : 0);
     }
     SB1[2]->setText(QStringLiteral("Режим Cpu\\User"));
+}
+
+void TForm1::connectHandlers() {
+    const auto guarded = [this](void (TForm1::*handler)()) {
+        return [this, handler] { errors_.run([=, this] { (this->*handler)(); }); };
+    };
+    connect(Speak, &QToolButton::clicked, this, guarded(&TForm1::SpeakClick));
+    connect(Talk, &QPushButton::clicked, this, guarded(&TForm1::TalkClick));
+    connect(Input, &QLineEdit::textChanged, this, guarded(&TForm1::InputChange));
+    // Enter anywhere in the window clicks the default button while it is enabled.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] {
+            if (Talk->isEnabled()) {
+                Talk->click();
+            }
+        });
+    }
 }
 
 void TForm1::FormCreate() {

@@ -40,7 +40,6 @@ class TForm1 : public QMainWindow, private TurnFrontEnd {
     Folder folder_;
 
 public:
-    static const char* const kCaption;
     // The shortest tick of a timer. The design's "1 ms" meant as often as the
     // Windows timer allows, which is about 15 ms; ticking faster would only
     // burn the processor of an idle window.
@@ -51,8 +50,6 @@ public:
     TForm1(const Folder& folder, Clock& clock, Random& random,
            ErrorBox::Presenter presenter = {});
     ~TForm1() override;
-
-    ErrorBox& errors() { return errors_; }
 
     // Components, by their design names.
     QFrame* TabControl1 = nullptr;
@@ -127,8 +124,7 @@ private:
     void connectHandlers();
     void applySettings();
     QTimer* makeTimer(const char* name, int interval, bool on, void (TForm1::*tick)());
-    QAction* item(QMenu* menu, const char* name, const QString& caption,
-                  void (TForm1::*click)() = nullptr);
+    QAction* item(QMenu* menu, const char* name, const QString& caption);
 
     Clock& clock_;
     Random& random_;

@@ -4,13 +4,9 @@
 
 namespace orlevan {
 
-QAction* TForm1::item(QMenu* menu, const char* name, const QString& caption,
-                      void (TForm1::*click)()) {
+QAction* TForm1::item(QMenu* menu, const char* name, const QString& caption) {
     auto* action = menu->addAction(caption);
     action->setObjectName(name);
-    if (click) {
-        connect(action, &QAction::triggered, this, [this, click] { errors_.run([=, this] { (this->*click)(); }); });
-    }
     return action;
 }
 

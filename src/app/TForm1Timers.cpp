@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -47,24 +46,6 @@ void TForm1::buildTimers() {
     T10 = makeTimer("T10", 1, true, &TForm1::T10Timer);
     T11 = makeTimer("T11", 1, true, &TForm1::T11Timer);
     T12 = makeTimer("T12", 1, true, &TForm1::T12Timer);
-}
-
-void TForm1::connectHandlers() {
-    const auto guarded = [this](void (TForm1::*handler)()) {
-        return [this, handler] { errors_.run([=, this] { (this->*handler)(); }); };
-    };
-    connect(Speak, &QToolButton::clicked, this, guarded(&TForm1::SpeakClick));
-    connect(Talk, &QPushButton::clicked, this, guarded(&TForm1::TalkClick));
-    connect(Input, &QLineEdit::textChanged, this, guarded(&TForm1::InputChange));
-    // Enter anywhere in the window clicks the default button while it is enabled.
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, this, [this] {
-            if (Talk->isEnabled()) {
-                Talk->click();
-            }
-        });
-    }
 }
 
 // Brings the buttons and the two hidden commands into line with the input
