@@ -36,8 +36,8 @@ void FloorReporter::Finalize() {
         const double floorMbps =
             bytesPerSecond_.count(floor->first) ? bytesPerSecond_[floor->first] / 1e6 : 0.0;
         // Time ratio: how many times longer than its floor the operation takes.
-        std::printf("%-36s %12.3f %12.1f %12.3f %12.1f %7.2fx\n", name.c_str(), seconds * 1e3,
-                    mbps, floor->second * 1e3, floorMbps, seconds / floor->second);
+        std::printf("%-36s %12.3f %12.1f %12.3f %12.1f %7.2fx\n", name.c_str(), seconds * 1e3, mbps,
+                    floor->second * 1e3, floorMbps, seconds / floor->second);
     }
 }
 

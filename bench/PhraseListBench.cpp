@@ -26,7 +26,7 @@ std::string sampleLine(int i) {
     static const std::string key = "\xCA\xC0\xCA \xC4\xC5\xCB\xC0 "; // "КАК ДЕЛА "
     static const std::string reply =
         "^\xD5\xEE\xF0\xEE\xF8\xEE, \xE0 \xF3 \xF2\xE5\xE1\xFF?;" // "^Хорошо, а у тебя?;"
-        "\xCD\xEE\xF0\xEC\xE0\xEB\xFC\xED\xEE.;";                  // "Нормально.;"
+        "\xCD\xEE\xF0\xEC\xE0\xEB\xFC\xED\xEE.;";                 // "Нормально.;"
     return key + std::to_string(i) + reply;
 }
 
@@ -43,7 +43,8 @@ public:
     std::string file(bool rich, int lines) {
         const std::string name = std::string(rich ? "rtf" : "txt") + std::to_string(lines) + ".dat";
         if (!made_.count(name)) {
-            folder_.write(name, rich ? list(lines).toBytes() : orlevan::joinTextLines(list(lines).lines()));
+            folder_.write(name, rich ? list(lines).toBytes()
+                                     : orlevan::joinTextLines(list(lines).lines()));
             made_[name] = true;
         }
         return name;
@@ -107,7 +108,9 @@ void FloorLoad(benchmark::State& state, bool rich) {
                             static_cast<int64_t>(corpus().folder().read(name).size()));
 }
 
-void FloorFirstLoad(benchmark::State& state, bool rich) { FloorLoad(state, rich); }
+void FloorFirstLoad(benchmark::State& state, bool rich) {
+    FloorLoad(state, rich);
+}
 
 void Save(benchmark::State& state) {
     PhraseList list = Corpus::list(static_cast<int>(state.range(0)));
@@ -144,4 +147,6 @@ BENCHMARK_CAPTURE(FloorLoad, Text, false)->Apply(sizes);
 BENCHMARK(Save)->Apply(sizes);
 BENCHMARK(FloorSave)->Apply(sizes);
 
-int main(int argc, char** argv) { return orlevan::bench::runWithFloors(argc, argv); }
+int main(int argc, char** argv) {
+    return orlevan::bench::runWithFloors(argc, argv);
+}

@@ -40,7 +40,9 @@ double untilFirstPaint(QWidget& window, const QElapsedTimer& started) {
 double processorSeconds() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -70,7 +72,8 @@ int main(int argc, char* argv[]) {
             orlevan += untilFirstPaint(window, started);
         }
     }
-    std::printf("start-up to first paint (mean of %d): orlevan %.1f ms, bare Qt window %.1f ms (floor), ratio %.2fx\n",
+    std::printf("start-up to first paint (mean of %d): orlevan %.1f ms, bare Qt window %.1f ms "
+                "(floor), ratio %.2fx\n",
                 kRounds, orlevan / kRounds, bare / kRounds, orlevan / bare);
 
     orlevan::TForm1 window(folder, clock, random);
@@ -82,8 +85,8 @@ int main(int argc, char* argv[]) {
         const double before = processorSeconds();
         QTimer::singleShot(kIdleSeconds * 1000, [&, before] {
             const double used = processorSeconds() - before;
-            std::printf("idle main window: %.3f s of processor in %d s = %.2f%% of one core\n", used,
-                        kIdleSeconds, 100.0 * used / kIdleSeconds);
+            std::printf("idle main window: %.3f s of processor in %d s = %.2f%% of one core\n",
+                        used, kIdleSeconds, 100.0 * used / kIdleSeconds);
             QApplication::quit();
         });
     });

@@ -34,7 +34,9 @@ void DialogPane::setInsertionFormat(const QColor& color, const QFont& font) {
     insertion_.setFont(font);
 }
 
-void DialogPane::setInsertionColor(const QColor& color) { insertion_.setForeground(color); }
+void DialogPane::setInsertionColor(const QColor& color) {
+    insertion_.setForeground(color);
+}
 
 bool DialogPane::isEmpty() const {
     return document()->isEmpty() && document()->begin().userState() != kLineState;

@@ -15,8 +15,7 @@ namespace orlevan {
 // dialog, the About window and the keyboard, all hidden.
 class Program {
 public:
-    Program(const Folder& folder, Clock& clock, Random& random,
-            ErrorBox::Presenter presenter = {});
+    Program(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter = {});
 
     TForm1 form1;
     TForm2 form2;

@@ -37,7 +37,9 @@ std::size_t SettingsTable::indexOf(int row) const {
     return static_cast<std::size_t>(row - 1);
 }
 
-std::string SettingsTable::value(int row) const { return rows_[indexOf(row)].value; }
+std::string SettingsTable::value(int row) const {
+    return rows_[indexOf(row)].value;
+}
 
 void SettingsTable::setValue(int row, std::string_view value) {
     Row& target = rows_[indexOf(row)];
@@ -56,7 +58,9 @@ void SettingsTable::setValueByKey(std::string_view key, std::string_view value) 
     rows_.push_back({std::string(key), std::string(value), true});
 }
 
-int SettingsTable::integer(int row) const { return parseInteger(value(row)); }
+int SettingsTable::integer(int row) const {
+    return parseInteger(value(row));
+}
 
 int parseInteger(std::string_view text) {
     std::size_t pos = text.find_first_not_of(' ');
@@ -72,7 +76,8 @@ int parseInteger(std::string_view text) {
     if (pos < text.size() && text[pos] == '$') {
         base = 16;
         ++pos;
-    } else if (pos + 1 < text.size() && text[pos] == '0' && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+    } else if (pos + 1 < text.size() && text[pos] == '0' &&
+               (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
         base = 16;
         pos += 2;
     }

@@ -69,7 +69,8 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     setFont(designFont("MS Sans Serif", 8));
     setCursor(Qt::ForbiddenCursor);
     setBackground(this, colorFromValue(12632256));
-    pickers.FontDialog1 = pickers.FontDialog2 = pickers.FontDialog3 = designFont("MS Sans Serif", 8);
+    pickers.FontDialog1 = pickers.FontDialog2 = pickers.FontDialog3 =
+        designFont("MS Sans Serif", 8);
 
     buildComponents();
     buildMenu();
@@ -118,9 +119,9 @@ void TForm1::buildComponents() {
     Input->setFont(designFont("MS Sans Serif", 8));
     Input->setCursor(Qt::IBeamCursor);
 
-    Cancel = flatButton(TabControl2, QStringLiteral("<"),
-                        QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"),
-                        {426, 5, 27, 22});
+    Cancel =
+        flatButton(TabControl2, QStringLiteral("<"),
+                   QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"), {426, 5, 27, 22});
     EnRus = flatButton(TabControl2, QStringLiteral("E/R"),
                        QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"),
                        {453, 5, 43, 22});

@@ -47,8 +47,7 @@ public:
 
     // Builds the window and opens its sounds (a missing sound file fails
     // here), then runs FormCreate under the error box.
-    TForm1(const Folder& folder, Clock& clock, Random& random,
-           ErrorBox::Presenter presenter = {});
+    TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter = {});
     ~TForm1() override;
 
     // Components, by their design names.
@@ -72,9 +71,9 @@ public:
     QAction *User1 = nullptr, *Cpu1 = nullptr, *Mystring2 = nullptr, *User2 = nullptr,
             *Cpu2 = nullptr, *Mystring1 = nullptr, *CpuUser1 = nullptr, *Cpu31 = nullptr;
 
-    QTimer *T1 = nullptr, *T2 = nullptr, *T3 = nullptr, *T4 = nullptr, *T5 = nullptr,
-           *T6 = nullptr, *T7 = nullptr, *T8 = nullptr, *T9 = nullptr, *T10 = nullptr,
-           *T11 = nullptr, *T12 = nullptr;
+    QTimer *T1 = nullptr, *T2 = nullptr, *T3 = nullptr, *T4 = nullptr, *T5 = nullptr, *T6 = nullptr,
+           *T7 = nullptr, *T8 = nullptr, *T9 = nullptr, *T10 = nullptr, *T11 = nullptr,
+           *T12 = nullptr;
 
     Sound MP1, MP2, MP3, MP4, MP5, MP6;
 

@@ -1,9 +1,8 @@
-#include "TForm1.h"
-
 #include "Clock.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
 #include "QtText.h"
+#include "TForm1.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -70,23 +69,38 @@ void TForm1::T1Timer() {
 // Timers whose work belongs to features still to come; each one-shot timer
 // already switches itself off after its first tick, as it will then.
 void TForm1::T2Timer() {}
-void TForm1::T3Timer() { T3->stop(); }
-void TForm1::T4Timer() { T4->stop(); }
+void TForm1::T3Timer() {
+    T3->stop();
+}
+void TForm1::T4Timer() {
+    T4->stop();
+}
 void TForm1::T5Timer() {}
 void TForm1::T6Timer() {}
-void TForm1::T7Timer() { T7->stop(); }
-void TForm1::T8Timer() { T8->stop(); }
-void TForm1::T9Timer() { T9->stop(); }
-void TForm1::T10Timer() { T10->stop(); }
-void TForm1::T11Timer() { T11->stop(); }
+void TForm1::T7Timer() {
+    T7->stop();
+}
+void TForm1::T8Timer() {
+    T8->stop();
+}
+void TForm1::T9Timer() {
+    T9->stop();
+}
+void TForm1::T10Timer() {
+    T10->stop();
+}
+void TForm1::T11Timer() {
+    T11->stop();
+}
 
 // The dialogue header of this run, once, at start.
 void TForm1::T12Timer() {
     RE1->clear();
     dialogue.Log.append("");
     dialogue.Log.append(std::string(80, '-'));
-    dialogue.Log.append(fromQt(QStringLiteral("Начало диалога:           Дата - ")) + clock_.shortDate() +
-               "   |   " + fromQt(QStringLiteral("Время - ")) + clock_.longTime());
+    dialogue.Log.append(fromQt(QStringLiteral("Начало диалога:           Дата - ")) +
+                        clock_.shortDate() + "   |   " + fromQt(QStringLiteral("Время - ")) +
+                        clock_.longTime());
     dialogue.Log.append("");
     T12->stop();
 }

@@ -1,9 +1,8 @@
-#include "TForm1.h"
-
 #include "BusyCursor.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
 #include "QtText.h"
+#include "TForm1.h"
 #include "TForm2.h"
 
 #include <QAction>
@@ -14,7 +13,9 @@
 
 namespace orlevan {
 
-void TForm1::TalkClick() { SpeakClick(); }
+void TForm1::TalkClick() {
+    SpeakClick();
+}
 
 // One turn of the dialogue, on Enter, on the button, or on the partner's phrase.
 void TForm1::SpeakClick() {
@@ -72,7 +73,9 @@ std::optional<std::string> TForm1::partnerFile() const {
     return fromQt(Form2->Edit1->text());
 }
 
-void TForm1::clearInput() { Input->clear(); }
+void TForm1::clearInput() {
+    Input->clear();
+}
 
 void TForm1::InputChange() {
     CandidateIndex = -1;

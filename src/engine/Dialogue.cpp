@@ -58,7 +58,9 @@ void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {
     }
 }
 
-void Dialogue::logReply(const std::string& text) { Log.append(logLine(clock_.longTime(), kCpuLabel, text)); }
+void Dialogue::logReply(const std::string& text) {
+    Log.append(logLine(clock_.longTime(), kCpuLabel, text));
+}
 
 void Dialogue::output(TurnFrontEnd& frontEnd) {
     frontEnd.showReply(state.CpuPhrase);

@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::string_view kReserved = "^_;@";
 
-bool holdsReserved(std::string_view phrase) { return phrase.find_first_of(kReserved) != std::string_view::npos; }
+bool holdsReserved(std::string_view phrase) {
+    return phrase.find_first_of(kReserved) != std::string_view::npos;
+}
 
 // Line index of the first well-formed line whose key equals `key`, or 0.
 int findKey(const PhraseList& base, std::string_view key) {
@@ -87,7 +89,9 @@ void answerStep(TurnContext& context, const DialogueState& state) {
 
 } // namespace
 
-std::string_view learningKey(std::string_view line) { return line.substr(0, line.find('^')); }
+std::string_view learningKey(std::string_view line) {
+    return line.substr(0, line.find('^'));
+}
 
 void recordInsult(TurnContext& context, const DialogueState& state) {
     const EditLock lock(context.folder, files::Collection);

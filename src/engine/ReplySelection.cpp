@@ -12,7 +12,9 @@ namespace {
 // A line the passes may answer from: well formed and with an answer. Lines
 // that break the syntax are passed over as if they were not there, so a
 // hand-edited base with a slip in it still answers from its other lines.
-bool answers(const WordsLine& line) { return line.fault == LineFault::None && !line.unanswered(); }
+bool answers(const WordsLine& line) {
+    return line.fault == LineFault::None && !line.unanswered();
+}
 
 // Every alternative is equally likely.
 void PickAlternative(const WordsLine& line, DialogueState& state, Random& random) {
@@ -89,7 +91,8 @@ namespace {
 // The first answering line of the base, in file order, whose key the phrase
 // holds as `found` tells; it opens the topic and gives the reply.
 template <typename Found>
-bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source, Reply& reply, Found found) {
+bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source, Reply& reply,
+                 Found found) {
     context.RE2.load(context.folder, files::WordsForSearch);
     for (int i = 1; i < context.RE2.count(); ++i) {
         const std::string_view text = context.RE2.line(i);
@@ -107,16 +110,20 @@ bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source,
 
 } // namespace
 
-bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
-    return firstAnswer(context, state, ReplySource::Key, reply, [&](std::string_view text, std::size_t keyEnd) {
-        return foundFresh(text.substr(0, keyEnd), upperPhrase);
-    });
+bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
+             Reply& reply) {
+    return firstAnswer(context, state, ReplySource::Key, reply,
+                       [&](std::string_view text, std::size_t keyEnd) {
+                           return foundFresh(text.substr(0, keyEnd), upperPhrase);
+                       });
 }
 
-bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply) {
-    return firstAnswer(context, state, ReplySource::Word, reply, [&](std::string_view text, std::size_t keyEnd) {
-        return wordsInOrder(text, keyEnd, upperPhrase);
-    });
+bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
+              Reply& reply) {
+    return firstAnswer(context, state, ReplySource::Word, reply,
+                       [&](std::string_view text, std::size_t keyEnd) {
+                           return wordsInOrder(text, keyEnd, upperPhrase);
+                       });
 }
 
 void ReplyFallback(TurnContext& context, DialogueState& state) {
@@ -131,7 +138,8 @@ Reply selectReply(TurnContext& context, DialogueState& state) {
     if (state.TopicDepth > 0 && BranchPass(context, state, upperPhrase)) {
         return {ReplySource::Branch, false};
     }
-    if (KeyPass(context, state, upperPhrase, reply) || WordPass(context, state, upperPhrase, reply)) {
+    if (KeyPass(context, state, upperPhrase, reply) ||
+        WordPass(context, state, upperPhrase, reply)) {
         return reply;
     }
     ReplyFallback(context, state);

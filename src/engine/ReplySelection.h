@@ -7,10 +7,10 @@ namespace orlevan {
 
 // Where the reply of a turn came from.
 enum class ReplySource {
-    Branch,    // a branch of the open topic
-    Key,       // a key found whole in the phrase
-    Word,      // the words of a key found in order
-    Fallback,  // nothing fits: a question or statement reply, and learning follows
+    Branch,   // a branch of the open topic
+    Key,      // a key found whole in the phrase
+    Word,     // the words of a key found in order
+    Fallback, // nothing fits: a question or statement reply, and learning follows
 };
 
 struct Reply {
@@ -25,8 +25,10 @@ struct Reply {
 Reply selectReply(TurnContext& context, DialogueState& state);
 
 bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase);
-bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply);
-bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase, Reply& reply);
+bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
+             Reply& reply);
+bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
+              Reply& reply);
 void ReplyFallback(TurnContext& context, DialogueState& state);
 
 } // namespace orlevan

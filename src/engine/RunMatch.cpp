@@ -4,7 +4,8 @@ namespace orlevan {
 
 bool RunMatch(std::string_view pattern, std::string_view upperPhrase, MatchState& state) {
     const int length = static_cast<int>(pattern.size());
-    const int end = static_cast<int>(upperPhrase.size()) + 1; // the position past the last character
+    const int end =
+        static_cast<int>(upperPhrase.size()) + 1; // the position past the last character
     if (length == 0) {
         return false;
     }

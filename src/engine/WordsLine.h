@@ -8,12 +8,12 @@ namespace orlevan {
 // What is wrong with a line of the phrase base, if anything.
 enum class LineFault {
     None,
-    Empty,               // no text at all
-    NoKey,               // only depth marks
-    NoSeparator,         // no '^' after the key
-    SemicolonInKey,      // the key would swallow an alternative's end
-    EmptyAlternative,    // ";;" or "^;": an alternative with no text
-    UnendedAlternative,  // text after the last ';' that is not the exit mark
+    Empty,              // no text at all
+    NoKey,              // only depth marks
+    NoSeparator,        // no '^' after the key
+    SemicolonInKey,     // the key would swallow an alternative's end
+    EmptyAlternative,   // ";;" or "^;": an alternative with no text
+    UnendedAlternative, // text after the last ';' that is not the exit mark
 };
 
 // One line of "Base\Words.dat", read as the reply search sees it:

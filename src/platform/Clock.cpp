@@ -21,9 +21,13 @@ std::string formatNow(const char* format) {
 
 } // namespace
 
-std::string SystemClock::longTime() const { return formatNow("%X"); }
+std::string SystemClock::longTime() const {
+    return formatNow("%X");
+}
 
-std::string SystemClock::shortDate() const { return formatNow("%x"); }
+std::string SystemClock::shortDate() const {
+    return formatNow("%x");
+}
 
 unsigned SystemClock::millisecondOfDay() const {
     using namespace std::chrono;

@@ -12,8 +12,8 @@ namespace orlevan {
 
 EditLock::EditLock(const Folder& folder, std::string_view name) {
     const auto cut = name.find_last_of("\\/");
-    const auto holder =
-        cut == std::string_view::npos ? std::optional(folder.root()) : folder.find(name.substr(0, cut + 1));
+    const auto holder = cut == std::string_view::npos ? std::optional(folder.root())
+                                                      : folder.find(name.substr(0, cut + 1));
     if (!holder) {
         return;
     }

@@ -18,8 +18,12 @@ Failure Failure::indexOutOfBounds(long long index) {
     return Failure("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-Failure Failure::failedToLoadStream() { return Failure("Failed to Load Stream"); }
+Failure Failure::failedToLoadStream() {
+    return Failure("Failed to Load Stream");
+}
 
-Failure Failure::failedToSaveStream() { return Failure("Failed to Save Stream"); }
+Failure Failure::failedToSaveStream() {
+    return Failure("Failed to Save Stream");
+}
 
 } // namespace orlevan

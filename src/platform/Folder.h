@@ -53,7 +53,8 @@ public:
     };
 
 private:
-    std::optional<std::filesystem::path> walk(const SpelledName& spelled, std::size_t components) const;
+    std::optional<std::filesystem::path> walk(const SpelledName& spelled,
+                                              std::size_t components) const;
     // Where `name` would be written: the existing file, or a new one in an existing folder.
     std::optional<std::filesystem::path> target(std::string_view name) const;
 

@@ -16,7 +16,9 @@ void LineBuffer::replace(std::size_t index, std::string_view line) {
     spans_[index] = {start, line.size()};
 }
 
-void LineBuffer::erase(std::size_t index) { spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(index)); }
+void LineBuffer::erase(std::size_t index) {
+    spans_.erase(spans_.begin() + static_cast<std::ptrdiff_t>(index));
+}
 
 void LineBuffer::clear() {
     text_.clear();

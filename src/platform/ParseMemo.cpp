@@ -14,7 +14,8 @@ const LineBuffer* ParseMemo::find(const std::filesystem::path& path, std::string
     return nullptr;
 }
 
-void ParseMemo::remember(const std::filesystem::path& path, std::string_view bytes, const LineBuffer& lines) {
+void ParseMemo::remember(const std::filesystem::path& path, std::string_view bytes,
+                         const LineBuffer& lines) {
     Entry& entry = slotFor(path);
     entry.path = path;
     entry.bytes.assign(bytes); // reuses the entry's memory
@@ -22,7 +23,8 @@ void ParseMemo::remember(const std::filesystem::path& path, std::string_view byt
     entry.lastUse = ++uses_;
 }
 
-void ParseMemo::rememberTaking(const std::filesystem::path& path, std::string& bytes, const LineBuffer& lines) {
+void ParseMemo::rememberTaking(const std::filesystem::path& path, std::string& bytes,
+                               const LineBuffer& lines) {
     Entry& entry = slotFor(path);
     entry.path = path;
     entry.bytes.swap(bytes);
@@ -32,7 +34,8 @@ void ParseMemo::rememberTaking(const std::filesystem::path& path, std::string& b
 
 // The entry of the same file, else the one used longest ago.
 ParseMemo::Entry& ParseMemo::slotFor(const std::filesystem::path& path) {
-    const auto same = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.path == path; });
+    const auto same = std::find_if(entries_.begin(), entries_.end(),
+                                   [&](const Entry& e) { return e.path == path; });
     if (same != entries_.end()) {
         return *same;
     }

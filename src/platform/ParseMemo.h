@@ -18,9 +18,11 @@ class ParseMemo {
 public:
     // The lines of `path` when its content is `bytes`, if remembered.
     const LineBuffer* find(const std::filesystem::path& path, std::string_view bytes);
-    void remember(const std::filesystem::path& path, std::string_view bytes, const LineBuffer& lines);
+    void remember(const std::filesystem::path& path, std::string_view bytes,
+                  const LineBuffer& lines);
     // The same, taking the bytes: `bytes` is left holding spare memory.
-    void rememberTaking(const std::filesystem::path& path, std::string& bytes, const LineBuffer& lines);
+    void rememberTaking(const std::filesystem::path& path, std::string& bytes,
+                        const LineBuffer& lines);
 
 private:
     struct Entry {

@@ -58,10 +58,13 @@ void PhraseList::save(const Folder& folder, std::string_view name) {
 }
 
 std::string_view PhraseList::line(int index) const {
-    return index >= 0 && index < count() ? lines_[static_cast<std::size_t>(index)] : std::string_view();
+    return index >= 0 && index < count() ? lines_[static_cast<std::size_t>(index)]
+                                         : std::string_view();
 }
 
-void PhraseList::remove(int index) { lines_.erase(static_cast<std::size_t>(checked(index))); }
+void PhraseList::remove(int index) {
+    lines_.erase(static_cast<std::size_t>(checked(index)));
+}
 
 void PhraseList::replace(int index, std::string_view text) {
     lines_.replace(static_cast<std::size_t>(checked(index)), text);
@@ -74,6 +77,8 @@ int PhraseList::checked(int index) const {
     return index;
 }
 
-std::string_view PhraseList::randomLine(Random& random) const { return line(random.below(count())); }
+std::string_view PhraseList::randomLine(Random& random) const {
+    return line(random.below(count()));
+}
 
 } // namespace orlevan

@@ -128,7 +128,8 @@ void Reader::add1251(unsigned char byte) {
 std::size_t Reader::expectedLineCount() const {
     constexpr std::size_t kShortestParagraph = std::string_view("\\par\n").size();
     std::size_t sourceLines = 0;
-    for (const char* at = doc_.data(); const void* found = std::memchr(at, '\n', doc_.data() + doc_.size() - at);) {
+    for (const char* at = doc_.data();
+         const void* found = std::memchr(at, '\n', doc_.data() + doc_.size() - at);) {
         ++sourceLines;
         at = static_cast<const char*>(found) + 1;
     }

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cstddef>
+#include <cstring>
 
 namespace orlevan::rtf {
 namespace {
@@ -71,8 +71,7 @@ char* writeLine(char* out, std::string_view line) {
 }
 
 // Lines are a vector of strings or a line buffer: anything indexed.
-template <typename Lines>
-void writeLines(const Lines& lines, std::string& document) {
+template <typename Lines> void writeLines(const Lines& lines, std::string& document) {
     std::size_t size = kDocumentStart.size() + kDocumentEnd.size();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         size += kParagraphEnd.size();
@@ -101,6 +100,8 @@ std::string writeDocument(const std::vector<std::string>& lines) {
     return document;
 }
 
-void writeDocument(const LineBuffer& lines, std::string& document) { writeLines(lines, document); }
+void writeDocument(const LineBuffer& lines, std::string& document) {
+    writeLines(lines, document);
+}
 
 } // namespace orlevan::rtf

@@ -11,8 +11,7 @@ std::size_t find(std::string_view text, char wanted, std::size_t from, std::size
     return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()) : to;
 }
 
-template <typename OnLine>
-void forEachLine(std::string_view text, OnLine onLine) {
+template <typename OnLine> void forEachLine(std::string_view text, OnLine onLine) {
     const std::size_t size = text.size();
     // The next LF is remembered between lines, so a text of lone CRs is still read in one pass.
     std::size_t nextLf = find(text, '\n', 0, size);
@@ -35,14 +34,17 @@ void forEachLine(std::string_view text, OnLine onLine) {
 
 std::vector<std::string> splitTextLines(std::string_view text) {
     std::vector<std::string> lines;
-    forEachLine(text, [&](std::size_t offset, std::size_t length) { lines.emplace_back(text.substr(offset, length)); });
+    forEachLine(text, [&](std::size_t offset, std::size_t length) {
+        lines.emplace_back(text.substr(offset, length));
+    });
     dropTrailingEmptyLine(lines);
     return lines;
 }
 
 void splitInPlace(LineBuffer& buffer) {
     const std::string_view text = buffer.text();
-    forEachLine(text, [&](std::size_t offset, std::size_t length) { buffer.markLine(offset, length); });
+    forEachLine(text,
+                [&](std::size_t offset, std::size_t length) { buffer.markLine(offset, length); });
     buffer.dropTrailingEmptyLine();
 }
 

@@ -4,7 +4,8 @@
 
 namespace orlevan {
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("TForm2");
     setWindowTitle(QStringLiteral("Редактор"));
     setFixedSize(305, 185);

@@ -2,7 +2,8 @@
 
 namespace orlevan {
 
-TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TForm3::TForm3(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName("TForm3");
     setWindowTitle(QStringLiteral("О программе"));
     setFixedSize(377, 152);

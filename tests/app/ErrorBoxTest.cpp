@@ -1,4 +1,5 @@
 #include "ErrorBox.h"
+
 #include "Failure.h"
 
 #include <QTimer>

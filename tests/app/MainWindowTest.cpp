@@ -53,7 +53,8 @@ private slots:
                         [&](const QString&, const QString& text) { boxes << text; });
         TForm1& form = program.form1;
         QVERIFY(boxes.isEmpty());
-        QCOMPARE(form.windowTitle(), QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
+        QCOMPARE(form.windowTitle(),
+                 QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
         QCOMPARE(form.centralWidget()->size(), QSize(587, 342));
         QCOMPARE(form.dialogue.RE2.count(), 4);
         QCOMPARE(form.ConfigFile.rowCount(), 33);
@@ -66,12 +67,13 @@ private slots:
         QCOMPARE(form.N23->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(form.N3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QVERIFY(!form.Speak->isEnabled() && !form.Cancel->isEnabled() && !form.EnRus->isEnabled());
-        for (QWidget* other : {static_cast<QWidget*>(&program.form2),
-                               static_cast<QWidget*>(&program.form3),
-                               static_cast<QWidget*>(&program.form4)}) {
+        for (QWidget* other :
+             {static_cast<QWidget*>(&program.form2), static_cast<QWidget*>(&program.form3),
+              static_cast<QWidget*>(&program.form4)}) {
             QVERIFY(!other->isVisible());
         }
-        const QList<QTimer*> on = {form.T1, form.T2, form.T3, form.T5, form.T7, form.T8, form.T10, form.T11, form.T12};
+        const QList<QTimer*> on = {form.T1, form.T2,  form.T3,  form.T5, form.T7,
+                                   form.T8, form.T10, form.T11, form.T12};
         const QList<QTimer*> off = {form.T4, form.T6, form.T9};
         for (QTimer* timer : on) {
             QVERIFY2(timer->isActive(), qPrintable(timer->objectName()));
@@ -210,7 +212,8 @@ private slots:
         TForm1& form = *run.form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.SpeedWord = {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xEF\xEE\xEA\xE0", "\xEF\xF0\xE8\xE2\xE0\xEB"};
+        form.SpeedWord = {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xEF\xEE\xEA\xE0",
+                          "\xEF\xF0\xE8\xE2\xE0\xEB"};
         form.CandidateIndex = 0;
         QTest::keyClick(form.windowHandle(), Qt::Key_Down);
         QCOMPARE(form.CandidateIndex, 0); // completion is off: the hook does nothing

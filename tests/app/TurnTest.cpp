@@ -23,8 +23,9 @@ class TurnTest : public QObject {
     TForm2 partnerDialog;
 
     std::unique_ptr<TForm1> start(const test::WorkFolder& folder) {
-        auto form = std::make_unique<TForm1>(Folder(folder.path()), clock, random,
-                                             [this](const QString&, const QString& text) { boxes << text; });
+        auto form = std::make_unique<TForm1>(
+            Folder(folder.path()), clock, random,
+            [this](const QString&, const QString& text) { boxes << text; });
         form->Form2 = &partnerDialog;
         form->show();
         form->T12Timer(); // the dialogue header, as at start
@@ -61,7 +62,8 @@ private slots:
         QCOMPARE(shown(*form, 1), QStringLiteral("Нормально."));
         const QTextBlock user = form->RE1->document()->begin();
         QCOMPARE(user.begin().fragment().charFormat().foreground().color(), QColor(0, 0, 255));
-        QCOMPARE(user.next().begin().fragment().charFormat().foreground().color(), QColor(255, 0, 0));
+        QCOMPARE(user.next().begin().fragment().charFormat().foreground().color(),
+                 QColor(255, 0, 0));
         QCOMPARE(form->dialogue.Log.count(), 6);
         QCOMPARE(form->dialogue.Log.line(4), w("[14:05:09] USER:     Как дела?"));
         QCOMPARE(form->dialogue.Log.line(5), w("[14:05:09] CPU:     Нормально."));
@@ -123,7 +125,8 @@ private slots:
         QCOMPARE(form->dialogue.state.PreviousLine, w("Один."));
 
         // A reply wider than the pane counts as several lines, each a piece of it.
-        const std::string longReply = w("Очень длинный ответ ") + std::string(200, 'x') + w(" конец.");
+        const std::string longReply =
+            w("Очень длинный ответ ") + std::string(200, 'x') + w(" конец.");
         folder.write("Base/W2.Dat", longReply + "\r\n");
         say(*form, QStringLiteral("три"));
         const int lines = form->RE1->lineCount();
@@ -174,7 +177,8 @@ private slots:
         QCOMPARE(boxes, QStringList{QStringLiteral("Cannot open file Base\\W2.Dat.")});
         QCOMPARE(form->RE1->lineCount(), 3);
         QCOMPARE(shown(*form, 2), QStringLiteral("Совсем непонятное."));
-        QCOMPARE(form->dialogue.Log.line(form->dialogue.Log.count() - 1), w("[14:05:09] USER:     Совсем непонятное."));
+        QCOMPARE(form->dialogue.Log.line(form->dialogue.Log.count() - 1),
+                 w("[14:05:09] USER:     Совсем непонятное."));
         QCOMPARE(form->dialogue.state.LastReply, w("Нормально."));
         QVERIFY(QApplication::overrideCursor()); // the busy cursor waits for the next turn
         QCOMPARE(form->Input->text(), QStringLiteral("совсем непонятное"));
@@ -186,7 +190,8 @@ private slots:
         QCOMPARE(form->dialogue.Log.count(), 4);
         QCOMPARE(form->dialogue.Log.line(0), std::string());
         QCOMPARE(form->dialogue.Log.line(1), std::string(80, '-'));
-        QCOMPARE(form->dialogue.Log.line(2), w("Начало диалога:           Дата - 08.12.2026   |   Время - 14:05:09"));
+        QCOMPARE(form->dialogue.Log.line(2),
+                 w("Начало диалога:           Дата - 08.12.2026   |   Время - 14:05:09"));
         QCOMPARE(form->dialogue.Log.line(3), std::string());
         QVERIFY(!form->T12->isActive());
     }

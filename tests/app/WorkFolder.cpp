@@ -16,7 +16,8 @@ WorkFolder::WorkFolder() {
     fs::copy(shipped / "Sound", path() / "Sound", fs::copy_options::recursive);
     fs::copy(shipped / "Config.ini", path() / "Config.ini");
     fs::create_directory(path() / "Base");
-    for (const char* name : {"Povtor.Dat", "X.Dat", "BigString.Dat", "AI.dat", "Begin.dat", "Pause.Dat"}) {
+    for (const char* name :
+         {"Povtor.Dat", "X.Dat", "BigString.Dat", "AI.dat", "Begin.dat", "Pause.Dat"}) {
         fs::copy(shipped / "Base" / name, path() / "Base" / name);
     }
     write("Base/W1.Dat", w("Ответ на вопрос.\r\nДругой ответ?\r\n"));
@@ -32,7 +33,6 @@ void WorkFolder::setConfigRow(int row, std::string_view line) const {
     rows.at(static_cast<std::size_t>(row - 1)) = line;
     write("Config.ini", joinTextLines(rows));
 }
-
 
 } // namespace orlevan::test
 

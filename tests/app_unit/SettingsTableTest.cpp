@@ -1,7 +1,8 @@
+#include "SettingsTable.h"
+
 #include "Appearance.h"
 #include "Failure.h"
 #include "Folder.h"
-#include "SettingsTable.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,8 @@ TEST(SettingsTable, SavesEveryRowBackInOrderWithItsKey) {
 TEST(SettingsTable, AMissingFileIsReportedByName) {
     ScratchFolder scratch;
     SettingsTable table;
-    EXPECT_EQ(failureOf([&] { table.load(Folder(scratch.path())); }), "Cannot open file Config.ini");
+    EXPECT_EQ(failureOf([&] { table.load(Folder(scratch.path())); }),
+              "Cannot open file Config.ini");
 }
 
 TEST(ParseInteger, TakesDecimalAndHexadecimalAndNothingElse) {
@@ -54,7 +56,8 @@ TEST(ParseInteger, TakesDecimalAndHexadecimalAndNothingElse) {
     EXPECT_EQ(parseInteger("+8"), 8);
     EXPECT_EQ(parseInteger("$FF000005"), static_cast<int>(0xFF000005u));
     EXPECT_EQ(parseInteger("-2147483648"), -2147483647 - 1);
-    for (const char* bad : {"", " ", "12 ", "1e3", "0x", "$", "abc", "2147483648", "$100000000", "--1"}) {
+    for (const char* bad :
+         {"", " ", "12 ", "1e3", "0x", "$", "abc", "2147483648", "$100000000", "--1"}) {
         EXPECT_EQ(failureOf([&] { parseInteger(bad); }),
                   std::string("'") + bad + "' is not a valid integer value");
     }

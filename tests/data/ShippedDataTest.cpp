@@ -125,8 +125,8 @@ TEST_F(WordsDat, BranchesFollowTheirParentsWithoutSkippingADepth) {
 }
 
 TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
-    const std::vector<std::string> farewells{w("ПОКА"), w("ДО СВИДАНИЯ"), w("ДО ВСТРЕЧИ"),
-                                             w("СПОКОЙНОЙ НОЧИ"), w("ПРОЩАЙ"), w("ДО ЗАВТРА")};
+    const std::vector<std::string> farewells{w("ПОКА"),           w("ДО СВИДАНИЯ"), w("ДО ВСТРЕЧИ"),
+                                             w("СПОКОЙНОЙ НОЧИ"), w("ПРОЩАЙ"),      w("ДО ЗАВТРА")};
     std::vector<std::string> exitKeys;
     for (const auto& line : phraseLines()) {
         if (!line.exitMark) {
@@ -140,8 +140,9 @@ TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
         EXPECT_TRUE(isFarewell) << cp1251::toUtf8(line.key);
     }
     const auto marked = [&](const std::string& farewell) {
-        return std::any_of(exitKeys.begin(), exitKeys.end(),
-                           [&](const auto& key) { return key.find(farewell) != std::string::npos; });
+        return std::any_of(exitKeys.begin(), exitKeys.end(), [&](const auto& key) {
+            return key.find(farewell) != std::string::npos;
+        });
     };
     EXPECT_TRUE(marked(w("ПОКА")));
     EXPECT_TRUE(marked(w("ДО СВИДАНИЯ")));
@@ -149,18 +150,39 @@ TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
 }
 
 TEST_F(WordsDat, AnswersEverydayPhrases) {
-    const std::vector<std::string> phrases{
-        "Привет!",          "Здравствуй.",           "Доброе утро!",
-        "Добрый вечер.",    "Как дела?",             "Как тебя зовут?",
-        "Кто ты?",          "Сколько тебе лет?",     "Откуда ты?",
-        "Какая сегодня погода?", "Мне скучно.",      "Мне грустно.",
-        "Я устал.",         "Расскажи анекдот.",     "Какую музыку ты любишь?",
-        "Ты любишь читать книги?", "Какой твой любимый фильм?", "Ты занимаешься спортом?",
-        "Что ты любишь есть?", "У меня есть кошка.", "Я работаю программистом.",
-        "Я учусь в университете.", "У тебя есть друзья?", "О чём ты мечтаешь?",
-        "В чём смысл жизни?", "Ты умный.",           "Спасибо!",
-        "Извини.",          "Не знаю.",              "Помоги мне.",
-        "Что ты умеешь?",   "Пока!",                 "До свидания."};
+    const std::vector<std::string> phrases{"Привет!",
+                                           "Здравствуй.",
+                                           "Доброе утро!",
+                                           "Добрый вечер.",
+                                           "Как дела?",
+                                           "Как тебя зовут?",
+                                           "Кто ты?",
+                                           "Сколько тебе лет?",
+                                           "Откуда ты?",
+                                           "Какая сегодня погода?",
+                                           "Мне скучно.",
+                                           "Мне грустно.",
+                                           "Я устал.",
+                                           "Расскажи анекдот.",
+                                           "Какую музыку ты любишь?",
+                                           "Ты любишь читать книги?",
+                                           "Какой твой любимый фильм?",
+                                           "Ты занимаешься спортом?",
+                                           "Что ты любишь есть?",
+                                           "У меня есть кошка.",
+                                           "Я работаю программистом.",
+                                           "Я учусь в университете.",
+                                           "У тебя есть друзья?",
+                                           "О чём ты мечтаешь?",
+                                           "В чём смысл жизни?",
+                                           "Ты умный.",
+                                           "Спасибо!",
+                                           "Извини.",
+                                           "Не знаю.",
+                                           "Помоги мне.",
+                                           "Что ты умеешь?",
+                                           "Пока!",
+                                           "До свидания."};
     std::vector<std::string> mainKeys;
     for (const auto& line : phraseLines()) {
         if (line.isMain()) {

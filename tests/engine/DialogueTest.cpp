@@ -1,4 +1,5 @@
 #include "Dialogue.h"
+
 #include "Failure.h"
 #include "KnowledgeFolder.h"
 #include "TurnFrontEnd.h"

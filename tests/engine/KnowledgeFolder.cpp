@@ -17,7 +17,8 @@ std::vector<std::string> KnowledgeFolder::lines(std::string_view name) const {
     return list.lines();
 }
 
-void KnowledgeFolder::writeLines(std::string_view name, const std::vector<std::string>& lines) const {
+void KnowledgeFolder::writeLines(std::string_view name,
+                                 const std::vector<std::string>& lines) const {
     folder.write(name, joinTextLines(lines));
 }
 

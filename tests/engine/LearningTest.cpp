@@ -1,6 +1,7 @@
+#include "Learning.h"
+
 #include "Failure.h"
 #include "KnowledgeFolder.h"
-#include "Learning.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,8 @@ protected:
 
 TEST_F(LearningTest, TheWorkedExampleStoresTheAnswerEverywhere) {
     learn("Я Коля.", "Ты кто?");
-    EXPECT_EQ(kb.lines("Base\\W1.Dat"), (Lines{w("Хороший вопрос."), w("Не знаю, а ты?"), w("Я Коля.")}));
+    EXPECT_EQ(kb.lines("Base\\W1.Dat"),
+              (Lines{w("Хороший вопрос."), w("Не знаю, а ты?"), w("Я Коля.")}));
     EXPECT_EQ(kb.lines("Base\\W2.Dat"), (Lines{w("Понятно."), w("Расскажи ещё.")}));
     Lines expected = wordsBefore;
     expected.erase(expected.begin() + 7);
@@ -89,8 +91,8 @@ TEST_F(LearningTest, AKeyAlreadyThereStopsTheAnswerStep) {
 TEST_F(LearningTest, OnlyTheFirstOfTwoEqualKeysGetsTheAnswer) {
     kb.writeLines("Base/Words.dat", {"h", w("ДА.^Да.;"), w("ДА.^Конечно.;"), w("НЕТ.^Нет.;")});
     learn("Правда.", "Да.");
-    EXPECT_EQ(kb.lines("Base\\Words.dat"),
-              (Lines{"h", w("ДА.^Конечно.;"), w("НЕТ.^Нет.;"), w("ПРАВДА.^"), w("ДА.^Да.;Правда.;")}));
+    EXPECT_EQ(kb.lines("Base\\Words.dat"), (Lines{"h", w("ДА.^Конечно.;"), w("НЕТ.^Нет.;"),
+                                                  w("ПРАВДА.^"), w("ДА.^Да.;Правда.;")}));
 }
 
 // A phrase that holds a character structuring Words.dat would break it.
@@ -122,7 +124,8 @@ TEST_F(LearningTest, ALineWithBranchesKeepsItsPlaceAndALineWithTheExitMarkKeepsI
 
 TEST_F(LearningTest, AFailureInTheMiddleLeavesTheEarlierSaves) {
     kb.remove("Base/Words.dat");
-    EXPECT_EQ(test::failureOf([&] { learn("Я Коля.", "Ты кто?"); }), "Cannot open file Base\\Words.dat");
+    EXPECT_EQ(test::failureOf([&] { learn("Я Коля.", "Ты кто?"); }),
+              "Cannot open file Base\\Words.dat");
     EXPECT_EQ(kb.lines("Base\\W1.Dat").back(), w("Я Коля."));
 }
 

@@ -1,4 +1,5 @@
 #include "Normalise.h"
+
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

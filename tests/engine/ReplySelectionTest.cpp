@@ -1,5 +1,6 @@
-#include "KnowledgeFolder.h"
 #include "ReplySelection.h"
+
+#include "KnowledgeFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -109,15 +110,16 @@ TEST_F(ReplySelectionTest, TheEndOfTheFileClosesTheTopicToo) {
 }
 
 TEST_F(ReplySelectionTest, MalformedLinesArePassedOverByEveryPass) {
-    useBase({"", "ДВА БЕЗ РАЗДЕЛИТЕЛЯ", "ДВ;А^ключ;", "ДВА^пусто;;", "ДВА^без конца", "ДВА^Хорошая.;",
-             "_ДА^Ветка.;", "_ДА^нет конца", "ТРИ^Три.;"});
+    useBase({"", "ДВА БЕЗ РАЗДЕЛИТЕЛЯ", "ДВ;А^ключ;", "ДВА^пусто;;", "ДВА^без конца",
+             "ДВА^Хорошая.;", "_ДА^Ветка.;", "_ДА^нет конца", "ТРИ^Три.;"});
     EXPECT_EQ(answer("Два.").source, ReplySource::Key);
     EXPECT_EQ(state.CpuPhrase, w("Хорошая."));
     EXPECT_EQ(answer("Да.").source, ReplySource::Branch);
     EXPECT_EQ(state.CpuPhrase, w("Ветка."));
     useBase({"ДВА^Хорошая.;", "_ДА^нет конца", "", "_ДА^Не отсюда.;"});
     answer("Два.");
-    EXPECT_EQ(answer("Да.").source, ReplySource::Fallback) << "the empty line is a main line: the topic ends there";
+    EXPECT_EQ(answer("Да.").source, ReplySource::Fallback)
+        << "the empty line is a main line: the topic ends there";
 }
 
 TEST_F(ReplySelectionTest, EveryAlternativeCanBeChosen) {

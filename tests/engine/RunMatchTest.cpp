@@ -1,5 +1,6 @@
-#include "Casing.h"
 #include "RunMatch.h"
+
+#include "Casing.h"
 #include "TestSupport.h"
 #include "WordLists.h"
 
@@ -10,7 +11,9 @@ namespace {
 
 using test::w;
 
-std::string upper(std::string_view utf8) { return casing::upper(w(utf8)); }
+std::string upper(std::string_view utf8) {
+    return casing::upper(w(utf8));
+}
 
 TEST(RunMatch, ACharacterThatBreaksARunIsNotTriedAgainAsAStart) {
     MatchState state;

@@ -1,6 +1,7 @@
+#include "Screening.h"
+
 #include "Failure.h"
 #include "KnowledgeFolder.h"
-#include "Screening.h"
 
 #include <gtest/gtest.h>
 

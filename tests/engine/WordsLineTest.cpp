@@ -1,5 +1,6 @@
-#include "TestSupport.h"
 #include "WordsLine.h"
+
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-#include "Casing.h"
 #include "Cp1251.h"
+
+#include "Casing.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

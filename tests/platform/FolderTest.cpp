@@ -1,5 +1,6 @@
-#include "Failure.h"
 #include "Folder.h"
+
+#include "Failure.h"
 #include "TestSupport.h"
 
 #include <csignal>

@@ -1,6 +1,7 @@
+#include "PhraseList.h"
+
 #include "Failure.h"
 #include "Folder.h"
-#include "PhraseList.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 
@@ -72,8 +73,12 @@ TEST(PhraseList, SavedLinesComeBackWholeWhateverTheyHold) {
             everyByte += static_cast<char>(b);
         }
     }
-    const Lines lines{std::string(100'000, 'x') + w("конец"), "{\\rtf1 not a header}", everyByte,
-                      "", "\\par", "    spaces    "};
+    const Lines lines{std::string(100'000, 'x') + w("конец"),
+                      "{\\rtf1 not a header}",
+                      everyByte,
+                      "",
+                      "\\par",
+                      "    spaces    "};
     PhraseList(lines).save(folder, "Base.dat");
     PhraseList loaded;
     loaded.load(folder, "BASE.DAT");
