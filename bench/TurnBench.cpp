@@ -137,13 +137,20 @@ public:
     std::string w2;
     std::string learntWords; // the bytes of Words.dat and W2.Dat after a learning turn
     std::string learntW2;
+    PhraseList originalWords; // what restore() saves, made on its first use
+    PhraseList originalW2;
 
     // Puts back the files a learning turn changes, through the program's own
     // save: in use, the turn before this one saved them, so the program knows
-    // the bytes they hold, as it does here.
-    void restore() const {
-        PhraseList::fromBytes(words).save(folder, files::WordsForLearning);
-        PhraseList::fromBytes(w2).save(folder, files::W2);
+    // the bytes they hold, as it does here. The lists live as long as the
+    // base, so their memory is reused as a running program's is.
+    void restore() {
+        if (originalWords.count() == 0) {
+            originalWords = PhraseList::fromBytes(words);
+            originalW2 = PhraseList::fromBytes(w2);
+        }
+        originalWords.save(folder, files::WordsForLearning);
+        originalW2.save(folder, files::W2);
     }
 
 private:

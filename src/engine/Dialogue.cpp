@@ -29,7 +29,6 @@ void Dialogue::turn(std::string phrase, std::string previousLine, TurnFrontEnd& 
 void Dialogue::echo(TurnFrontEnd& frontEnd) {
     frontEnd.showUserPhrase(state.UserPhrase);
     Log.append(logLine(clock_.longTime(), kUserLabel, state.UserPhrase));
-    state.EchoedPhrase = state.UserPhrase;
 }
 
 void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {

@@ -12,8 +12,6 @@ struct DialogueState {
     // The pane's second-to-last line before this turn's echo; a phrase equal
     // to it repeats the user's previous one.
     std::string PreviousLine;
-    // The phrase as it was echoed: the key a learnt line is made from.
-    std::string EchoedPhrase;
     // The reply of the current turn (or the remark being made).
     std::string CpuPhrase;
     // The reply of the previous turn: what the user's phrase answered.

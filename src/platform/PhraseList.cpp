@@ -14,13 +14,13 @@ namespace orlevan {
 void PhraseList::parse() {
     if (rtf::looksLikeRtf(bytes_)) {
         rtf::readParagraphs(bytes_, spare_);
-    } else {
-        spare_.clear();
-        spare_.text().assign(bytes_);
-        splitInPlace(spare_);
+        spare_.dropTrailingEmptyLine();
         return;
     }
-    spare_.dropTrailingEmptyLine();
+    // Plain text is its own lines: the bytes become the buffer's text.
+    spare_.clear();
+    spare_.text().swap(bytes_);
+    splitInPlace(spare_);
 }
 
 PhraseList PhraseList::fromBytes(std::string_view bytes) {
@@ -43,9 +43,10 @@ void PhraseList::load(const Folder& folder, std::string_view name) {
         lines_ = *known;
         return;
     }
+    const bool rich = rtf::looksLikeRtf(bytes_);
     parse();
     std::swap(lines_, spare_);
-    if (rtf::looksLikeRtf(bytes_)) {
+    if (rich) {
         folder.memo().remember(path, bytes_, lines_);
     }
 }

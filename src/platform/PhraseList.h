@@ -44,7 +44,8 @@ public:
 
 private:
     int checked(int index) const;
-    // Reads `bytes_` (a whole file) into `spare_`; throws without touching the lines.
+    // Reads `bytes_` (a whole file) into `spare_`; throws without touching the
+    // lines. Plain text moves out of `bytes_`, a document stays in it.
     void parse();
 
     LineBuffer lines_;

@@ -61,7 +61,6 @@ TEST_F(DialogueTest, ATurnShowsLogsAndRemembersItsReply) {
     EXPECT_EQ(dialogue.Log.lines(),
               (Lines{w("[14:05:09] USER:     Как дела?"), w("[14:05:09] CPU:     А у тебя?")}));
     EXPECT_EQ(dialogue.state.LastReply, w("А у тебя?"));
-    EXPECT_EQ(dialogue.state.EchoedPhrase, w("Как дела?"));
     EXPECT_EQ(frontEnd.inputClears, 1);
     EXPECT_EQ(frontEnd.followUps, std::vector<bool>{false});
 }
