@@ -32,6 +32,18 @@ constexpr std::array<signed char, 256> kHexValue = [] {
     return values;
 }();
 
+// The byte two hexadecimal digits spell, indexed by the digits' two bytes;
+// -1 where either is no digit.
+const std::array<short, 65536> kHexPairValue = [] {
+    std::array<short, 65536> values{};
+    for (std::size_t pair = 0; pair < values.size(); ++pair) {
+        const int high = kHexValue[pair >> 8];
+        const int low = kHexValue[pair & 0xFF];
+        values[pair] = static_cast<short>(high < 0 || low < 0 ? -1 : high * 16 + low);
+    }
+    return values;
+}();
+
 } // namespace
 
 void Reader::readControl() {
@@ -72,24 +84,31 @@ void Reader::readHexByte() {
     unspokenCharacter_ = false;
     const ByteMap& map = bytes();
     // Text beyond ASCII is one \'hh after another: take the whole row here,
-    // gathered in a small buffer so the line grows once per row, not per byte.
+    // four source bytes at a time, gathered in a small buffer so the line
+    // grows once per row, not per byte.
     std::array<char, 64> row{};
     std::size_t filled = 0;
     row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low)));
-    while (pos_ + 3 < doc_.size() && doc_[pos_] == '\\' && doc_[pos_ + 1] == '\'') {
-        const int nextHigh = kHexValue[byteAt(pos_ + 2)];
-        const int nextLow = kHexValue[byteAt(pos_ + 3)];
-        if (nextHigh < 0 || nextLow < 0) {
+    // Locals, since every byte stored in the row could otherwise alias them.
+    const auto* const source = reinterpret_cast<const unsigned char*>(doc_.data());
+    const std::size_t size = doc_.size();
+    std::size_t pos = pos_;
+    while (pos + 3 < size) {
+        const int value =
+            source[pos] == '\\' && source[pos + 1] == '\''
+                ? kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 | source[pos + 3]]
+                : -1;
+        if (value < 0) {
             break;
         }
         if (filled == row.size()) {
             line_.append(row.data(), filled);
             filled = 0;
         }
-        row[filled++] =
-            static_cast<char>(map.toCp1251(static_cast<unsigned char>(nextHigh * 16 + nextLow)));
-        pos_ += 4;
+        row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(value)));
+        pos += 4;
     }
+    pos_ = pos;
     line_.append(row.data(), filled);
 }
 
