@@ -5,12 +5,13 @@ ORLEVAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ORLEVAN_BUILD="$ORLEVAN_ROOT/build"
 
 # Debian 12 packages: compiler and build tools, Qt 6 (widgets, multimedia with its
-# FFmpeg back end, test), GoogleTest, Google Benchmark, and fonts with Cyrillic.
+# FFmpeg back end, test), GoogleTest, Google Benchmark, and fonts with Cyrillic
+# (Liberation Sans stands in for the "MS Sans Serif" of the settings).
 ORLEVAN_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
 )
 
 orlevan_missing_packages() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 #include <array>
 #include <string>
 
@@ -71,6 +72,29 @@ void applyFontStyle(QFont& font, std::string_view text) {
             font.setItalic(style.italic);
         }
     }
+}
+
+void substituteDesignFonts() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    // Windows and frames paint the Window role, text fields the Base role.
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 QFont designFont(const QString& family, int pointSize) {

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <string_view>
 
+class QWidget;
+
 namespace orlevan {
 
 // A colour as the settings file and the menus store it: 0x00BBGGRR with red
@@ -16,8 +18,18 @@ QColor colorFromValue(int value);
 // leaves the font as it was.
 void applyFontStyle(QFont& font, std::string_view text);
 
+// The settings name the fonts of another desktop ("MS Sans Serif"); here
+// they are drawn with the nearest fonts of the same width, where installed,
+// so that captions and counts fit the places designed for them.
+void substituteDesignFonts();
+
 // A font the way the program's settings name it; point size as given.
 QFont designFont(const QString& family, int pointSize);
+
+// The background of a window, frame or text field.
+void setBackground(QWidget* widget, const QColor& colour);
+// The colour of a button's caption or a field's text.
+void setTextColour(QWidget* widget, const QColor& colour);
 
 // The colour and font pickers: each holds the value last chosen in it.
 struct Pickers {

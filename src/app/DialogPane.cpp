@@ -59,6 +59,29 @@ void DialogPane::appendLine(const QString& text) {
     ensureCursorVisible();
 }
 
+void DialogPane::removeLastLine() {
+    if (isEmpty()) {
+        return;
+    }
+    const QTextBlock last = document()->lastBlock();
+    document()->documentLayout()->blockBoundingRect(last);
+    const int lines = last.layout()->lineCount();
+    if (lines <= 1 && last == document()->firstBlock()) {
+        clear();
+        return;
+    }
+    QTextCursor cursor(document());
+    const int end = last.position() + last.length() - 1;
+    if (lines > 1) {
+        cursor.setPosition(last.position() + last.layout()->lineAt(lines - 1).textStart());
+    } else {
+        // The whole paragraph goes, with the break that opened it.
+        cursor.setPosition(last.position() - 1);
+    }
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
 int DialogPane::lineCount() const {
     if (isEmpty()) {
         return 0;

@@ -17,6 +17,8 @@ public:
     void setInsertionFormat(const QColor& color, const QFont& font);
     void setInsertionColor(const QColor& color);
     void appendLine(const QString& text);
+    // Removes the last line as displayed: of a wrapped phrase, its last piece.
+    void removeLastLine();
 
     int lineCount() const;
     // The text of displayed line `index`; the empty text outside the pane.

@@ -2,6 +2,8 @@
 
 #include "Cp1251.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QValidator>
 
 namespace orlevan {
@@ -34,11 +36,31 @@ public:
     }
 };
 
+bool isEnabledCommandOf(const QWidget* window, const QKeySequence& keys) {
+    for (const QAction* command : window->actions()) {
+        if (command->isEnabled() && command->shortcut() == keys) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 PhraseEdit::PhraseEdit(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(kMaxLength);
     setValidator(new Cp1251Validator(this));
+}
+
+bool PhraseEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (isEnabledCommandOf(window(), QKeySequence(key->keyCombination()))) {
+            event->ignore(); // unclaimed, the key reaches the command's shortcut
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
 }
 
 } // namespace orlevan

@@ -15,6 +15,11 @@ public:
     static constexpr int kMaxLength = 255;
 
     explicit PhraseEdit(QWidget* parent = nullptr);
+
+protected:
+    // A key that is one of the window's commands (Ctrl+Z, the cancel) goes
+    // to the command while it is enabled, not to the line's own editing.
+    bool event(QEvent* event) override;
 };
 
 } // namespace orlevan

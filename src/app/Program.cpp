@@ -5,6 +5,7 @@ namespace orlevan {
 Program::Program(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter)
     : form1(folder, clock, random, std::move(presenter)) {
     form1.Form2 = &form2;
+    form1.Form4 = &form4;
 }
 
 } // namespace orlevan

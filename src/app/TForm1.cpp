@@ -19,26 +19,7 @@
 namespace orlevan {
 namespace {
 
-constexpr int kClientWidth = 587;
-constexpr int kClientHeight = 361;
 constexpr int kStatusHeight = 19;
-
-// Windows and frames paint the Window role, text fields the Base role.
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
 
 QToolButton* flatButton(QWidget* parent, const QString& caption, const QString& hint,
                         const QRect& place) {
@@ -61,6 +42,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
       MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"),
       dialogue(folder_, clock, random), clock_(clock), random_(random),
       errors_(this, std::move(presenter)) {
+    substituteDesignFonts();
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -79,8 +61,8 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     connectHandlers();
 
     // The client area is fixed; the menu bar comes on top of it.
-    centralWidget()->setFixedSize(kClientWidth, kClientHeight - kStatusHeight);
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    centralWidget()->setFixedSize(kClientSize);
+    setFixedSize(kClientSize + QSize(0, kStatusHeight + menuBar()->sizeHint().height()));
     if (const QScreen* screen = QApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -165,6 +147,16 @@ void TForm1::connectHandlers() {
     connect(Speak, &QToolButton::clicked, this, guarded(&TForm1::SpeakClick));
     connect(Talk, &QPushButton::clicked, this, guarded(&TForm1::TalkClick));
     connect(Input, &QLineEdit::textChanged, this, guarded(&TForm1::InputChange));
+    connect(Cancel, &QToolButton::clicked, this, guarded(&TForm1::CancelClick));
+    connectMenuItem(N2, &TForm1::N2Click);
+    connectMenuItem(N3, &TForm1::N3Click);
+    connectMenuItem(N4, &TForm1::N4Click);
+    connectMenuItem(N13, &TForm1::N13Click);
+    connectMenuItem(N15, &TForm1::N15Click);
+    connectMenuItem(N24, &TForm1::N24Click);
+    connectMenuItem(N40, &TForm1::N40Click);
+    connectMenuItem(CpuUser1, &TForm1::CpuUser1Click);
+    connectMenuItem(Cpu31, &TForm1::Cpu31Click);
     // Enter anywhere in the window clicks the default button while it is enabled.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
@@ -174,6 +166,17 @@ void TForm1::connectHandlers() {
             }
         });
     }
+}
+
+// Qt flips the mark of a checkable item before the item's handler runs; here
+// the handlers alone set and clear marks, so that flip is undone first.
+void TForm1::connectMenuItem(QAction* item, void (TForm1::*handler)()) {
+    connect(item, &QAction::triggered, this, [this, item, handler] {
+        if (item->isCheckable()) {
+            item->setChecked(!item->isChecked());
+        }
+        errors_.run([=, this] { (this->*handler)(); });
+    });
 }
 
 void TForm1::FormCreate() {

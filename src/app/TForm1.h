@@ -5,9 +5,11 @@
 #include "ErrorBox.h"
 #include "Folder.h"
 #include "PhraseList.h"
+#include "Remarks.h"
 #include "SettingsTable.h"
 #include "Sound.h"
 #include "TurnFrontEnd.h"
+#include "WindowEffects.h"
 
 #include <QMainWindow>
 #include <array>
@@ -29,6 +31,7 @@ class DialogPane;
 class PhraseEdit;
 class Random;
 class TForm2;
+class TForm4;
 
 // The main window: the dialogue pane, the input line with its buttons, the
 // menu, the status bar, the twelve timers that carry all deferred and
@@ -44,6 +47,8 @@ public:
     // Windows timer allows, which is about 15 ms; ticking faster would only
     // burn the processor of an idle window.
     static constexpr int kShortestTick = 15;
+    // The client area below the menu, without the status bar.
+    static constexpr QSize kClientSize{587, 342};
 
     // Builds the window and opens its sounds (a missing sound file fails
     // here), then runs FormCreate under the error box.
@@ -79,13 +84,18 @@ public:
 
     // The dialogue with the hidden buffers its handlers share (RE2, Log, LoadtxtCpuCpu).
     Dialogue dialogue;
+    Remarks remarks{dialogue};
     SettingsTable ConfigFile;
     std::vector<std::string> SpeedWord; // the completion dictionary
     Pickers pickers;
 
     int CandidateIndex = -1;
-    // The external-file dialog, whose field names the partner's file.
+    // The external-file dialog, whose field names the partner's file, and the keyboard.
     TForm2* Form2 = nullptr;
+    TForm4* Form4 = nullptr;
+    // Ticks of the closing animation; nothing resets them, so an animation
+    // stopped by a turn and started again ends sooner.
+    int Tag = 0;
     bool appMessageInstalled() const { return keyHook_ != nullptr; }
 
     // Handlers.
@@ -106,9 +116,19 @@ public:
     void T10Timer();
     void T11Timer();
     void T12Timer();
+    void N2Click();
+    void CancelClick();
+    void N3Click();
+    void N4Click();
+    void N13Click();
+    void N15Click();
+    void N24Click();
+    void N40Click();
+    void CpuUser1Click();
+    void Cpu31Click();
 
 private:
-    // What a turn asks of the window.
+    // What a turn asks of the window; the program's remarks are shown as its replies are.
     void showUserPhrase(const std::string& phrase) override;
     void showReply(const std::string& reply) override;
     void setClosing(bool closing) override;
@@ -116,18 +136,26 @@ private:
     std::optional<std::string> partnerFile() const override;
     void clearInput() override;
 
+    // A line of the mode switch, in teal.
+    void showServiceLine(const QString& text);
+    void resizeEvent(QResizeEvent* event) override;
+    // Settings row 3; a settings file too short to hold it leaves the intro on.
+    std::string introSetting() const;
+
     void buildComponents();
     void buildMenu();
     void buildStatusBar();
     void buildTimers();
     void connectHandlers();
+    void connectMenuItem(QAction* item, void (TForm1::*handler)());
     void applySettings();
-    QTimer* makeTimer(const char* name, int interval, bool on, void (TForm1::*tick)());
+    QTimer* makeTimer(const char* name, int interval, void (TForm1::*tick)());
     QAction* item(QMenu* menu, const char* name, const QString& caption);
 
     Clock& clock_;
     Random& random_;
     ErrorBox errors_;
+    WindowEffects effects_{*this};
     QObject* keyHook_ = nullptr;
 };
 

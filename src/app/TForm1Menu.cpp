@@ -65,6 +65,7 @@ void TForm1::buildMenu() {
     N24 = item(service, "N24", QStringLiteral("Speed Word"));
     N24->setCheckable(true);
     N40 = item(service, "N40", QStringLiteral("&Full Screen"));
+    N40->setCheckable(true);
     N14 = service->addSeparator();
     QMenu* mode = service->addMenu(QStringLiteral("&Режим"));
     N37 = mode->menuAction();

@@ -1,8 +1,8 @@
-#include "Clock.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
 #include "QtText.h"
 #include "TForm1.h"
+#include "Timers.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,32 +19,34 @@ int interval(int designMilliseconds) {
 
 } // namespace
 
-QTimer* TForm1::makeTimer(const char* name, int designInterval, bool on, void (TForm1::*tick)()) {
+QTimer* TForm1::makeTimer(const char* name, int designInterval, void (TForm1::*tick)()) {
     auto* timer = new QTimer(this);
     timer->setObjectName(name);
     timer->setInterval(interval(designInterval));
     connect(timer, &QTimer::timeout, this,
             [this, timer, tick] { errors_.runTick(timer, [=, this] { (this->*tick)(); }); });
-    if (on) {
-        timer->start();
-    }
     return timer;
 }
 
-// Created in this order; those that are on at start take their first ticks in it.
 void TForm1::buildTimers() {
-    T1 = makeTimer("T1", 1, true, &TForm1::T1Timer);
-    T2 = makeTimer("T2", 1000, true, &TForm1::T2Timer);
-    T3 = makeTimer("T3", 1, true, &TForm1::T3Timer);
-    T4 = makeTimer("T4", 1, false, &TForm1::T4Timer);
-    T6 = makeTimer("T6", 1, false, &TForm1::T6Timer);
-    T7 = makeTimer("T7", 1, true, &TForm1::T7Timer);
-    T5 = makeTimer("T5", 1, true, &TForm1::T5Timer);
-    T8 = makeTimer("T8", 1000, true, &TForm1::T8Timer);
-    T9 = makeTimer("T9", 1000, false, &TForm1::T9Timer);
-    T10 = makeTimer("T10", 1, true, &TForm1::T10Timer);
-    T11 = makeTimer("T11", 1, true, &TForm1::T11Timer);
-    T12 = makeTimer("T12", 1, true, &TForm1::T12Timer);
+    T1 = makeTimer("T1", 1, &TForm1::T1Timer);
+    T2 = makeTimer("T2", 1000, &TForm1::T2Timer);
+    T3 = makeTimer("T3", 1, &TForm1::T3Timer);
+    T4 = makeTimer("T4", 1, &TForm1::T4Timer);
+    T6 = makeTimer("T6", 1, &TForm1::T6Timer);
+    T7 = makeTimer("T7", 1, &TForm1::T7Timer);
+    T5 = makeTimer("T5", 1, &TForm1::T5Timer);
+    T8 = makeTimer("T8", 1000, &TForm1::T8Timer);
+    T9 = makeTimer("T9", 1000, &TForm1::T9Timer);
+    T10 = makeTimer("T10", 1, &TForm1::T10Timer);
+    T11 = makeTimer("T11", 1, &TForm1::T11Timer);
+    T12 = makeTimer("T12", 1, &TForm1::T12Timer);
+    // Timers due together tick in the order they were started. The header
+    // comes first, so the record of the run opens it; the intro comes before
+    // the greeting, so that the greeting is not cleared away with the pane.
+    for (QTimer* timer : {T12, T3, T7, T10, T11, T1, T5, T2, T8}) {
+        timer->start();
+    }
 }
 
 // Brings the buttons and the two hidden commands into line with the input
@@ -58,7 +60,7 @@ void TForm1::T1Timer() {
     Cancel->setEnabled(paneHasLines);
     N3->setEnabled(paneHasLines);
     if (!hasText && N24->isChecked()) {
-        T11->start();
+        switchOn(T11);
     }
     const QString offered = SB1[0]->text();
     N23->setEnabled(!offered.isEmpty() && offered != QStringLiteral("[NONE]") &&
@@ -66,43 +68,11 @@ void TForm1::T1Timer() {
     Input->setFocus();
 }
 
-// Timers whose work belongs to features still to come; each one-shot timer
-// already switches itself off after its first tick, as it will then.
-void TForm1::T2Timer() {}
-void TForm1::T3Timer() {
-    T3->stop();
-}
-void TForm1::T4Timer() {
-    T4->stop();
-}
+// Timers whose work belongs to features still to come.
 void TForm1::T5Timer() {}
 void TForm1::T6Timer() {}
-void TForm1::T7Timer() {
-    T7->stop();
-}
-void TForm1::T8Timer() {
-    T8->stop();
-}
-void TForm1::T9Timer() {
-    T9->stop();
-}
-void TForm1::T10Timer() {
-    T10->stop();
-}
 void TForm1::T11Timer() {
     T11->stop();
-}
-
-// The dialogue header of this run, once, at start.
-void TForm1::T12Timer() {
-    RE1->clear();
-    dialogue.Log.append("");
-    dialogue.Log.append(std::string(80, '-'));
-    dialogue.Log.append(fromQt(QStringLiteral("Начало диалога:           Дата - ")) +
-                        clock_.shortDate() + "   |   " + fromQt(QStringLiteral("Время - ")) +
-                        clock_.longTime());
-    dialogue.Log.append("");
-    T12->stop();
 }
 
 } // namespace orlevan

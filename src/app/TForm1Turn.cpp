@@ -4,6 +4,7 @@
 #include "QtText.h"
 #include "TForm1.h"
 #include "TForm2.h"
+#include "Timers.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -52,7 +53,7 @@ void TForm1::showReply(const std::string& reply) {
 
 void TForm1::setClosing(bool closing) {
     if (closing) {
-        T4->start();
+        switchOn(T4);
     } else {
         T4->stop();
     }
@@ -60,7 +61,7 @@ void TForm1::setClosing(bool closing) {
 
 void TForm1::setFollowUp(bool armed) {
     if (armed) {
-        T9->start();
+        switchOn(T9);
     } else {
         T9->stop();
     }
@@ -81,7 +82,7 @@ void TForm1::InputChange() {
     CandidateIndex = -1;
     MP1.play();
     if (N24->isChecked()) {
-        T11->start();
+        switchOn(T11);
     } else {
         T11->stop();
     }
@@ -116,7 +117,7 @@ bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     }
     CandidateIndex = std::max(CandidateIndex, 0);
     SB1[0]->setText(toQt(SpeedWord[static_cast<std::size_t>(CandidateIndex)]));
-    T11->start();
+    switchOn(T11);
     showDefaultCursor();
     return false;
 }

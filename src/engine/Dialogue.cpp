@@ -14,8 +14,12 @@ namespace orlevan {
 Dialogue::Dialogue(const Folder& folder, const Clock& clock, Random& random)
     : folder_(folder), clock_(clock), random_(random) {}
 
-void Dialogue::turn(std::string phrase, std::string previousLine, TurnFrontEnd& frontEnd) {
+void Dialogue::reseedFromClock() {
     random_.reseed(clock_.millisecondOfDay());
+}
+
+void Dialogue::turn(std::string phrase, std::string previousLine, TurnFrontEnd& frontEnd) {
+    reseedFromClock();
     state.UserPhrase = std::move(phrase);
     state.PreviousLine = std::move(previousLine);
     state.FilterHit = false;
@@ -32,10 +36,10 @@ void Dialogue::echo(TurnFrontEnd& frontEnd) {
 }
 
 void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {
-    TurnContext context{folder_, RE2, random_};
-    switch (screen(context, state)) {
+    TurnContext turnContext = context();
+    switch (screen(turnContext, state)) {
     case Screened::Insult:
-        recordInsult(context, state);
+        recordInsult(turnContext, state);
         return;
     case Screened::Repetition:
     case Screened::LongPhrase:
@@ -43,14 +47,14 @@ void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {
     case Screened::Pass:
         break;
     }
-    const Reply reply = selectReply(context, state);
+    const Reply reply = selectReply(turnContext, state);
     switch (reply.source) {
     case ReplySource::Key:
     case ReplySource::Word:
         frontEnd.setClosing(reply.exitMark);
         break;
     case ReplySource::Fallback:
-        learnAfterFallback(context, state);
+        learnAfterFallback(turnContext, state);
         break;
     case ReplySource::Branch:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogueState.h"
+#include "KnowledgeFiles.h"
 #include "PhraseList.h"
 
 #include <string>
@@ -32,6 +33,13 @@ public:
 
     // The program's own line in the log.
     void logReply(const std::string& text);
+
+    // What the program's other handlers share with the turn: the folder, the
+    // work buffer and the random generator, and the clock of the record.
+    TurnContext context() { return {folder_, RE2, random_}; }
+    const Clock& clock() const { return clock_; }
+    // Every random choice starts from the time of day.
+    void reseedFromClock();
 
 private:
     void echo(TurnFrontEnd& frontEnd);

@@ -20,6 +20,10 @@ inline constexpr std::string_view BigString = "Base\\BigString.Dat";
 inline constexpr std::string_view W1 = "Base\\W1.Dat";
 inline constexpr std::string_view W2 = "Base\\W2.Dat";
 inline constexpr std::string_view AI = "Base\\AI.dat";
+inline constexpr std::string_view Begin = "Base\\Begin.dat";
+inline constexpr std::string_view Pause = "Base\\Pause.Dat";
+inline constexpr std::string_view Dictionary = "Base\\dictionary.dat";
+inline constexpr std::string_view DialogueLog = "Base\\Log.Ludvar";
 } // namespace files
 
 // What every step of a turn works with: the working folder, the work buffer

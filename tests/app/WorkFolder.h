@@ -7,8 +7,9 @@
 
 namespace orlevan::test {
 
-// A working folder for a window test: the shipped sounds, settings and reply
-// files, with a small phrase base and fallback files of our own.
+// A working folder for a window test: the shipped sounds, settings (the intro
+// switched off) and reply files, with a small phrase base and fallback files
+// of our own.
 class WorkFolder : public ScratchFolder {
 public:
     WorkFolder();

@@ -74,8 +74,11 @@ std::string w(std::string_view utf8) {
 }
 
 int ScriptedRandom::below(int n) {
-    if (n <= 0 || draws.empty()) {
+    if (n <= 0) {
         return 0;
+    }
+    if (draws.empty()) {
+        return n - 1;
     }
     const int draw = draws.front();
     draws.pop_front();

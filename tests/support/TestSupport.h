@@ -48,7 +48,9 @@ public:
     unsigned millisecondOfDay() const override { return millis; }
 };
 
-// Hands out the queued draws in order (each clamped into range), then zeros.
+// Hands out the queued draws in order (each clamped into range), then the
+// highest value: a draw repeated until it is large enough ends at once, and
+// what happens one time in three (a greeting, a follow-up remark) does not.
 class ScriptedRandom final : public Random {
 public:
     std::deque<int> draws;

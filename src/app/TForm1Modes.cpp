@@ -1,0 +1,44 @@
+#include "Appearance.h"
+#include "DialogPane.h"
+#include "PhraseEdit.h"
+#include "TForm1.h"
+#include "Timers.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace orlevan {
+namespace {
+
+constexpr int kTeal = 8421376;
+
+} // namespace
+
+void TForm1::showServiceLine(const QString& text) {
+    RE1->setInsertionColor(colorFromValue(kTeal));
+    RE1->appendLine(text);
+}
+
+// The user talks: the state timer takes the input line back.
+void TForm1::CpuUser1Click() {
+    Input->clear();
+    switchOn(T1);
+    SB1[2]->setText(QStringLiteral("Режим Cpu\\User"));
+    showServiceLine(QStringLiteral("Сервис:   // Режим диалога Cpu\\User."));
+    RE1->appendLine(QString());
+    CpuUser1->setChecked(true);
+    Cpu31->setChecked(false);
+    T6->stop();
+}
+
+// The partner program talks through the shared file, read by T6.
+void TForm1::Cpu31Click() {
+    T1->stop();
+    SB1[2]->setText(QStringLiteral("Режим Cpu\\Cpu"));
+    showServiceLine(QStringLiteral("Сервис:   // Режим диалога Cpu\\Cpu."));
+    CpuUser1->setChecked(false);
+    Cpu31->setChecked(true);
+    switchOn(T6);
+}
+
+} // namespace orlevan
