@@ -17,29 +17,8 @@ using Lines = std::vector<std::string>;
 
 // The dialogue between the turns: the record and its log file, the program's
 // own remarks, the statistics, the window effects and the menu's check marks.
-class LivingDialogueTest : public QObject {
+class LivingDialogueTest : public QObject, test::WindowSession {
     Q_OBJECT
-
-    test::FixedClock clock;
-    test::ScriptedRandom random;
-    QStringList boxes;
-    TForm2 partnerDialog;
-
-    std::unique_ptr<TForm1> start(const test::WorkFolder& folder) {
-        auto form = std::make_unique<TForm1>(
-            Folder(folder.path()), clock, random,
-            [this](const QString&, const QString& text) { boxes << text; });
-        form->Form2 = &partnerDialog;
-        form->show();
-        form->T12Timer();
-        return form;
-    }
-
-    static void say(TForm1& form, const QString& phrase) {
-        form.Input->setText(phrase);
-        form.T1Timer();
-        form.Speak->click();
-    }
 
     static Lines logFile(const test::WorkFolder& folder) {
         PhraseList log;

@@ -14,30 +14,8 @@
 using namespace orlevan;
 using test::w;
 
-class TurnTest : public QObject {
+class TurnTest : public QObject, test::WindowSession {
     Q_OBJECT
-
-    test::FixedClock clock;
-    test::ScriptedRandom random;
-    QStringList boxes;
-    TForm2 partnerDialog;
-
-    std::unique_ptr<TForm1> start(const test::WorkFolder& folder) {
-        auto form = std::make_unique<TForm1>(
-            Folder(folder.path()), clock, random,
-            [this](const QString&, const QString& text) { boxes << text; });
-        form->Form2 = &partnerDialog;
-        form->show();
-        form->T12Timer(); // the dialogue header, as at start
-        return form;
-    }
-
-    // Types a phrase and presses the button, as the user would.
-    static void say(TForm1& form, const QString& phrase) {
-        form.Input->setText(phrase);
-        form.T1Timer();
-        form.Speak->click();
-    }
 
     static QString shown(const TForm1& form, int line) { return form.RE1->lineText(line); }
 

@@ -1,9 +1,11 @@
 #include "WorkFolder.h"
 
+#include "PhraseEdit.h"
 #include "TextLines.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QToolButton>
 #include <QWidget>
 #include <filesystem>
 
@@ -37,12 +39,21 @@ void WorkFolder::setConfigRow(int row, std::string_view line) const {
     write("Config.ini", joinTextLines(rows));
 }
 
-} // namespace orlevan::test
+std::unique_ptr<TForm1> WindowSession::start(const WorkFolder& folder) {
+    auto form =
+        std::make_unique<TForm1>(Folder(folder.path()), clock, random,
+                                 [this](const QString&, const QString& text) { boxes << text; });
+    form->Form2 = &partnerDialog;
+    form->show();
+    form->T12Timer(); // the dialogue header, as at start
+    return form;
+}
 
-#include <QApplication>
-#include <QKeyEvent>
-
-namespace orlevan::test {
+void WindowSession::say(TForm1& form, const QString& phrase) {
+    form.Input->setText(phrase);
+    form.T1Timer();
+    form.Speak->click();
+}
 
 void typeText(QWidget* widget, const QString& text) {
     for (const char32_t codePoint : text.toUcs4()) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "TForm1.h"
+#include "TForm2.h"
 #include "TestSupport.h"
 
+#include <QStringList>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,14 +21,23 @@ public:
     void setConfigRow(int row, std::string_view line) const;
 };
 
-} // namespace orlevan::test
-
-class QWidget;
-class QString;
-
-namespace orlevan::test {
-
 // Types `text` into `widget` key by key, as a keyboard with any layout would.
 void typeText(QWidget* widget, const QString& text);
+
+// What a test of the main window starts it with: a fixed clock, scripted
+// random draws, the external-file dialog, and the error boxes it shows
+// recorded instead.
+class WindowSession {
+protected:
+    // The window on `folder`, shown, with this run's header in the record.
+    std::unique_ptr<TForm1> start(const WorkFolder& folder);
+    // Types a phrase and presses the button, as the user would.
+    static void say(TForm1& form, const QString& phrase);
+
+    FixedClock clock;
+    ScriptedRandom random;
+    QStringList boxes;
+    TForm2 partnerDialog;
+};
 
 } // namespace orlevan::test
