@@ -1,6 +1,6 @@
 #include "Appearance.h"
 
-#include "Casing.h"
+#include "SettingsTable.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -54,23 +54,9 @@ QColor colorFromValue(int value) {
 }
 
 void applyFontStyle(QFont& font, std::string_view text) {
-    const std::string upper = casing::upper(text);
-    struct Style {
-        const char* text;
-        bool bold;
-        bool italic;
-    };
-    static constexpr std::array<Style, 4> kStyles = {{
-        {"[]", false, false},
-        {"[FSITALIC]", false, true},
-        {"[FSBOLD]", true, false},
-        {"[FSBOLD,FSITALIC]", true, true},
-    }};
-    for (const auto& style : kStyles) {
-        if (upper == style.text) {
-            font.setBold(style.bold);
-            font.setItalic(style.italic);
-        }
+    if (const auto style = fontStyleOf(text)) {
+        font.setBold(style->bold);
+        font.setItalic(style->italic);
     }
 }
 

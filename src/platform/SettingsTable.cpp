@@ -4,6 +4,7 @@
 #include "Failure.h"
 #include "TextFile.h"
 
+#include <array>
 #include <cstdint>
 
 namespace orlevan {
@@ -60,6 +61,26 @@ void SettingsTable::setValueByKey(std::string_view key, std::string_view value) 
 
 int SettingsTable::integer(int row) const {
     return parseInteger(value(row));
+}
+
+std::optional<FontStyle> fontStyleOf(std::string_view text) {
+    struct Spelling {
+        std::string_view text;
+        FontStyle style;
+    };
+    static constexpr std::array<Spelling, 4> kSpellings = {{
+        {"[]", {false, false}},
+        {"[FSITALIC]", {false, true}},
+        {"[FSBOLD]", {true, false}},
+        {"[FSBOLD,FSITALIC]", {true, true}},
+    }};
+    const std::string upper = casing::upper(text);
+    for (const auto& spelling : kSpellings) {
+        if (upper == spelling.text) {
+            return spelling.style;
+        }
+    }
+    return std::nullopt;
 }
 
 int parseInteger(std::string_view text) {

@@ -1,6 +1,5 @@
 #include "SettingsTable.h"
 
-#include "Appearance.h"
 #include "Failure.h"
 #include "Folder.h"
 #include "TestSupport.h"
@@ -63,34 +62,19 @@ TEST(ParseInteger, TakesDecimalAndHexadecimalAndNothingElse) {
     }
 }
 
-TEST(Appearance, ColoursHoldRedInTheLowestByte) {
-    EXPECT_EQ(colorFromValue(12632256), QColor(192, 192, 192));
-    EXPECT_EQ(colorFromValue(255), QColor(255, 0, 0));
-    EXPECT_EQ(colorFromValue(8421376), QColor(0, 128, 128));
-    EXPECT_EQ(colorFromValue(0), QColor(0, 0, 0));
-}
-
-TEST(Appearance, FontStylesMatchIgnoringCaseButNotBlanksOrOrder) {
-    const auto styled = [](const char* text) {
-        QFont font;
-        font.setBold(false);
-        font.setItalic(false);
-        applyFontStyle(font, text);
-        return std::pair(font.bold(), font.italic());
+TEST(FontStyles, MatchIgnoringCaseButNotBlanksOrOrder) {
+    const auto styleOf = [](const char* text) {
+        const auto style = fontStyleOf(text);
+        return style ? std::optional(std::pair(style->bold, style->italic)) : std::nullopt;
     };
-    EXPECT_EQ(styled("[FSBOLD]"), std::pair(true, false));
-    EXPECT_EQ(styled("[fsbold]"), std::pair(true, false));
-    EXPECT_EQ(styled("[fsItalic]"), std::pair(false, true));
-    EXPECT_EQ(styled("[fsBold,fsItalic]"), std::pair(true, true));
-    EXPECT_EQ(styled("[fsBold, fsItalic]"), std::pair(false, false));
-    EXPECT_EQ(styled("[fsItalic,fsBold]"), std::pair(false, false));
-
-    QFont bold;
-    bold.setBold(true);
-    applyFontStyle(bold, "[]");
-    EXPECT_FALSE(bold.bold());
-    applyFontStyle(bold, "anything");
-    EXPECT_FALSE(bold.bold());
+    EXPECT_EQ(styleOf("[FSBOLD]"), std::pair(true, false));
+    EXPECT_EQ(styleOf("[fsbold]"), std::pair(true, false));
+    EXPECT_EQ(styleOf("[fsItalic]"), std::pair(false, true));
+    EXPECT_EQ(styleOf("[fsBold,fsItalic]"), std::pair(true, true));
+    EXPECT_EQ(styleOf("[]"), std::pair(false, false));
+    for (const char* other : {"[fsBold, fsItalic]", "[fsItalic,fsBold]", "anything", ""}) {
+        EXPECT_FALSE(styleOf(other)) << other;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,15 @@ private:
 
     std::vector<Row> rows_;
 };
+
+struct FontStyle {
+    bool bold = false;
+    bool italic = false;
+};
+
+// One of "[]", "[fsItalic]", "[fsBold]", "[fsBold,fsItalic]", compared
+// ignoring case but not blanks or the order of words; nothing for any other text.
+std::optional<FontStyle> fontStyleOf(std::string_view text);
 
 // Decimal with optional leading blanks and sign, or hexadecimal after '$' or
 // "0x"; nothing may follow the digits. Throws Failure::notInteger(text).
