@@ -6,12 +6,13 @@ ORLEVAN_BUILD="$ORLEVAN_ROOT/build"
 
 # Debian 12 packages: compiler and build tools, Qt 6 (widgets, multimedia with its
 # FFmpeg back end, test), GoogleTest, Google Benchmark, and fonts with Cyrillic
-# (Liberation Sans stands in for the "MS Sans Serif" of the settings).
+# (Liberation and Comic Neue stand in for the fonts the settings and the
+# About window name).
 ORLEVAN_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core fonts-liberation2
+    fonts-dejavu-core fonts-liberation2 fonts-comic-neue
 )
 
 orlevan_missing_packages() {

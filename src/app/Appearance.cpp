@@ -64,6 +64,11 @@ void substituteDesignFonts() {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {

@@ -16,6 +16,8 @@ public:
     // The format the next appended line takes.
     void setInsertionFormat(const QColor& color, const QFont& font);
     void setInsertionColor(const QColor& color);
+    QFont insertionFont() const { return insertion_.font(); }
+    void setInsertionFont(const QFont& font) { insertion_.setFont(font); }
     void appendLine(const QString& text);
     // Removes the last line as displayed: of a wrapped phrase, its last piece.
     void removeLastLine();

@@ -7,6 +7,7 @@
 #include "TForm2.h"
 #include "TForm3.h"
 #include "TForm4.h"
+#include "WindowLink.h"
 
 namespace orlevan {
 
@@ -18,7 +19,9 @@ public:
     Program(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter = {});
 
     TForm1 form1;
-    TForm2 form2;
+    // How the other windows reach the main one.
+    WindowLink link{form1};
+    TForm2 form2{link};
     TForm3 form3;
     TForm4 form4;
 };

@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "Desktop.h"
 #include "DialogPane.h"
 #include "KeyHook.h"
 #include "PhraseEdit.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -40,7 +40,8 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     : folder_(folder), MP1(folder, "Sound\\KeyBoard.wav"), MP2(folder, "Sound\\Button3.wav"),
       MP3(folder, "Sound\\Button2.wav"), MP4(folder, "Sound\\Button1.wav"),
       MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"),
-      dialogue(folder_, clock, random), clock_(clock), random_(random),
+      dialogue(folder_, clock, random), pickerDialogs(std::make_unique<QtPickerDialogs>(this)),
+      clock_(clock), random_(random),
       errors_(this, std::move(presenter)) {
     substituteDesignFonts();
     setObjectName("TForm1");
@@ -63,9 +64,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     // The client area is fixed; the menu bar comes on top of it.
     centralWidget()->setFixedSize(kClientSize);
     setFixedSize(kClientSize + QSize(0, kStatusHeight + menuBar()->sizeHint().height()));
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnDesktop(this);
 
     errors_.run([this] { FormCreate(); });
 }
@@ -157,6 +156,18 @@ void TForm1::connectHandlers() {
     connectMenuItem(N40, &TForm1::N40Click);
     connectMenuItem(CpuUser1, &TForm1::CpuUser1Click);
     connectMenuItem(Cpu31, &TForm1::Cpu31Click);
+    connectMenuItem(N38, &TForm1::N38Click);
+    connectMenuItem(N12, &TForm1::N12Click);
+    connectMenuItem(N6, &TForm1::N6Click);
+    connectMenuItem(N21, &TForm1::N21Click);
+    connectMenuItem(N16, &TForm1::N16Click);
+    connectMenuItem(N9, &TForm1::N9Click);
+    connectMenuItem(User1, &TForm1::User1Click);
+    connectMenuItem(Cpu1, &TForm1::Cpu1Click);
+    connectMenuItem(Mystring2, &TForm1::Mystring2Click);
+    connectMenuItem(User2, &TForm1::User2Click);
+    connectMenuItem(Cpu2, &TForm1::Cpu2Click);
+    connectMenuItem(Mystring1, &TForm1::Mystring1Click);
     // Enter anywhere in the window clicks the default button while it is enabled.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);

@@ -2,6 +2,7 @@
 
 #include "Appearance.h"
 #include "Dialogue.h"
+#include "PickerDialogs.h"
 #include "ErrorBox.h"
 #include "Folder.h"
 #include "PhraseList.h"
@@ -13,6 +14,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,7 @@ class DialogPane;
 class PhraseEdit;
 class Random;
 class TForm2;
+class TForm3;
 class TForm4;
 
 // The main window: the dialogue pane, the input line with its buttons, the
@@ -88,15 +92,22 @@ public:
     SettingsTable ConfigFile;
     std::vector<std::string> SpeedWord; // the completion dictionary
     Pickers pickers;
+    // Where the pickers ask the user; a test answers in the user's place.
+    std::unique_ptr<PickerDialogs> pickerDialogs;
 
     int CandidateIndex = -1;
-    // The external-file dialog, whose field names the partner's file, and the keyboard.
+    // The external-file dialog, whose field names the partner's file, the
+    // About window and the keyboard.
     TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     // Ticks of the closing animation; nothing resets them, so an animation
     // stopped by a turn and started again ends sooner.
     int Tag = 0;
     bool appMessageInstalled() const { return keyHook_ != nullptr; }
+    const Folder& folder() const { return folder_; }
+    // Runs a handler of another window under this window's error box.
+    void runGuarded(const std::function<void()>& handler) { errors_.run(handler); }
 
     // Handlers.
     void FormCreate();
@@ -126,6 +137,18 @@ public:
     void N40Click();
     void CpuUser1Click();
     void Cpu31Click();
+    void N38Click();
+    void N12Click();
+    void N6Click();
+    void N21Click();
+    void N16Click();
+    void N9Click();
+    void User1Click();
+    void Cpu1Click();
+    void Mystring2Click();
+    void User2Click();
+    void Cpu2Click();
+    void Mystring1Click();
 
 private:
     // What a turn asks of the window; the program's remarks are shown as its replies are.
@@ -141,6 +164,11 @@ private:
     void resizeEvent(QResizeEvent* event) override;
     // Settings row 3; a settings file too short to hold it leaves the intro on.
     std::string introSetting() const;
+    // A colour item: the picker opens with its colour and, when the user
+    // confirms, keeps the new one and `apply` shows it.
+    void pickColour(QColor& picker, const std::function<void(const QColor&)>& apply);
+    // A font item for the lines of one speaker.
+    void pickLineFont(QFont& picker);
 
     void buildComponents();
     void buildMenu();

@@ -1,11 +1,18 @@
 #include "Appearance.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
+#include "QtText.h"
+#include "SpinEdit.h"
 #include "TForm1.h"
+#include "TForm2.h"
 #include "Timers.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
 
 namespace orlevan {
 namespace {
@@ -39,6 +46,23 @@ void TForm1::Cpu31Click() {
     CpuUser1->setChecked(false);
     Cpu31->setChecked(true);
     switchOn(T6);
+}
+
+// One reading of the partner's file. Read by Enter, the phrase waits for the
+// user's Enter; read by timer, it is answered at once, and the timer keeps the
+// interval the dialog holds (never shorter than a tick can be).
+void TForm1::T6Timer() {
+    dialogue.LoadtxtCpuCpu.load(folder_, fromQt(Form2->Edit1->text()));
+    if (!Form2->RB2->isChecked()) {
+        Talk->setEnabled(true);
+        return;
+    }
+    const int interval = std::max(kShortestTick, Form2->SpinEdit1->number());
+    if (T6->interval() != interval) {
+        T6->setInterval(interval);
+    }
+    Talk->setEnabled(false);
+    SpeakClick();
 }
 
 } // namespace orlevan

@@ -70,7 +70,6 @@ void TForm1::T1Timer() {
 
 // Timers whose work belongs to features still to come.
 void TForm1::T5Timer() {}
-void TForm1::T6Timer() {}
 void TForm1::T11Timer() {
     T11->stop();
 }

@@ -1,5 +1,6 @@
 #include "WindowEffects.h"
 
+#include "Desktop.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
 #include "TForm1.h"
@@ -32,11 +33,7 @@ void WindowEffects::jitter(const std::vector<ScreenSpot>& spots) {
 }
 
 void WindowEffects::centre() {
-    if (const QScreen* screen = form_.screen()) {
-        QRect frame = form_.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        form_.move(frame.topLeft());
-    }
+    centreOnDesktop(&form_);
 }
 
 void WindowEffects::creepAndShrink() {

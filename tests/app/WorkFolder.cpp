@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 WorkFolder::WorkFolder() {
     const fs::path shipped(ORLEVAN_DATA);
     fs::copy(shipped / "Sound", path() / "Sound", fs::copy_options::recursive);
+    fs::copy(shipped / "Images", path() / "Images", fs::copy_options::recursive);
     fs::copy(shipped / "Config.ini", path() / "Config.ini");
+    fs::copy(shipped / "ReadMe.Txt", path() / "ReadMe.Txt");
     fs::create_directory(path() / "Base");
     for (const char* name :
          {"Povtor.Dat", "X.Dat", "BigString.Dat", "AI.dat", "Begin.dat", "Pause.Dat"}) {
@@ -39,13 +41,14 @@ void WorkFolder::setConfigRow(int row, std::string_view line) const {
     write("Config.ini", joinTextLines(rows));
 }
 
-std::unique_ptr<TForm1> WindowSession::start(const WorkFolder& folder) {
-    auto form =
-        std::make_unique<TForm1>(Folder(folder.path()), clock, random,
-                                 [this](const QString&, const QString& text) { boxes << text; });
-    form->Form2 = &partnerDialog;
-    form->show();
-    form->T12Timer(); // the dialogue header, as at start
+TForm1& WindowSession::start(const WorkFolder& folder) {
+    program.reset();
+    program = std::make_unique<Program>(
+        Folder(folder.path()), clock, random,
+        [this](const QString&, const QString& text) { boxes << text; });
+    TForm1& form = program->form1;
+    form.show();
+    form.T12Timer(); // the dialogue header, as at start
     return form;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "TForm1.h"
-#include "TForm2.h"
+#include "Program.h"
 #include "TestSupport.h"
 
 #include <QStringList>
@@ -25,19 +24,19 @@ public:
 void typeText(QWidget* widget, const QString& text);
 
 // What a test of the main window starts it with: a fixed clock, scripted
-// random draws, the external-file dialog, and the error boxes it shows
-// recorded instead.
+// random draws, and the error boxes it shows recorded instead.
 class WindowSession {
 protected:
-    // The window on `folder`, shown, with this run's header in the record.
-    std::unique_ptr<TForm1> start(const WorkFolder& folder);
+    // A run of the program on `folder`, its main window shown with this
+    // run's header in the record; the run before it ends.
+    TForm1& start(const WorkFolder& folder);
     // Types a phrase and presses the button, as the user would.
     static void say(TForm1& form, const QString& phrase);
 
     FixedClock clock;
     ScriptedRandom random;
     QStringList boxes;
-    TForm2 partnerDialog;
+    std::unique_ptr<Program> program;
 };
 
 } // namespace orlevan::test

@@ -1,0 +1,26 @@
+#include "QtText.h"
+#include "SecondaryWindow.h"
+#include "SpinEdit.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TForm3.h"
+
+#include <QLineEdit>
+
+namespace orlevan {
+
+// The partner's file as the settings keep it, and a fresh count of seconds.
+// An empty table (no settings file) gives an empty path rather than a failure.
+void TForm1::N38Click() {
+    Form2->Edit1->setText(toQt(ConfigFile.rowCount() == 0 ? std::string() : ConfigFile.value(31)));
+    Form2->SpinEdit1->setValue(1);
+    openSecondary(this, T1, Form2);
+}
+
+// The About window opens without its history, whatever it showed last time.
+void TForm1::N12Click() {
+    Form3->setDesignHeight(TForm3::kCollapsed);
+    openSecondary(this, T1, Form3);
+}
+
+} // namespace orlevan

@@ -1,0 +1,35 @@
+#include "WindowLink.h"
+
+#include "Cp1251.h"
+#include "Failure.h"
+#include "QtText.h"
+#include "SecondaryWindow.h"
+#include "TForm1.h"
+
+#include <QAction>
+
+namespace orlevan {
+
+void WindowLink::runHandler(const std::function<void()>& handler) {
+    form_.runGuarded(handler);
+}
+
+void WindowLink::closeSecondary(QWidget* secondary) {
+    orlevan::closeSecondary(&form_, form_.T1, secondary);
+}
+
+void WindowLink::storePath(const QString& path) {
+    const std::string spelled = fromQt(path);
+    if (spelled.empty()) {
+        throw Failure(cp1251::fromUtf8(
+            "Путь файла для внешнего ввода-вывода пуст: укажите файл или нажмите «Отмена»"));
+    }
+    form_.ConfigFile.setValueByKey("Adres", spelled);
+    form_.ConfigFile.save(form_.folder());
+}
+
+void WindowLink::leaveDefaults() {
+    form_.N13->setChecked(false);
+}
+
+} // namespace orlevan
