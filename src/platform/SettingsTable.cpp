@@ -1,6 +1,7 @@
 #include "SettingsTable.h"
 
 #include "Casing.h"
+#include "Cp1251.h"
 #include "Failure.h"
 #include "TextFile.h"
 
@@ -31,9 +32,21 @@ void SettingsTable::save(const Folder& folder) const {
     writeTextFile(folder, kFileName, lines);
 }
 
+namespace {
+
+// The designed message first, then where in the settings file it happened,
+// so that the user knows which line to mend.
+Failure inRow(const Failure& failure, int row) {
+    return Failure(std::string(failure.what()) + cp1251::fromUtf8(" — ") +
+                   std::string(SettingsTable::kFileName) + ", row " + std::to_string(row));
+}
+
+} // namespace
+
 std::size_t SettingsTable::indexOf(int row) const {
     if (row < 1 || row > rowCount()) {
-        throw Failure::indexOutOfBounds(row);
+        // The list counts its lines from 0.
+        throw inRow(Failure::indexOutOfBounds(row - 1), row);
     }
     return static_cast<std::size_t>(row - 1);
 }
@@ -60,7 +73,11 @@ void SettingsTable::setValueByKey(std::string_view key, std::string_view value) 
 }
 
 int SettingsTable::integer(int row) const {
-    return parseInteger(value(row));
+    const std::string text = value(row);
+    if (const auto number = integerOf(text)) {
+        return *number;
+    }
+    throw inRow(Failure::notInteger(text), row);
 }
 
 std::optional<FontStyle> fontStyleOf(std::string_view text) {
@@ -83,10 +100,10 @@ std::optional<FontStyle> fontStyleOf(std::string_view text) {
     return std::nullopt;
 }
 
-int parseInteger(std::string_view text) {
+std::optional<int> integerOf(std::string_view text) {
     std::size_t pos = text.find_first_not_of(' ');
     if (pos == std::string_view::npos) {
-        throw Failure::notInteger(text);
+        return std::nullopt;
     }
     bool negative = false;
     if (text[pos] == '-' || text[pos] == '+') {
@@ -103,7 +120,7 @@ int parseInteger(std::string_view text) {
         pos += 2;
     }
     if (pos >= text.size()) {
-        throw Failure::notInteger(text);
+        return std::nullopt;
     }
     std::uint64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
@@ -117,20 +134,27 @@ int parseInteger(std::string_view text) {
             digit = c - 'A' + 10;
         }
         if (digit < 0) {
-            throw Failure::notInteger(text);
+            return std::nullopt;
         }
         magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
         if (magnitude > 0xFFFFFFFFull) {
-            throw Failure::notInteger(text);
+            return std::nullopt;
         }
     }
     // A hexadecimal value fills all 32 bits ("$FF000005" is a system colour);
     // a decimal one must fit a signed integer.
     if (base == 10 && magnitude > (negative ? 0x80000000ull : 0x7FFFFFFFull)) {
-        throw Failure::notInteger(text);
+        return std::nullopt;
     }
     const auto bits = static_cast<std::uint32_t>(negative ? (~magnitude + 1) : magnitude);
     return static_cast<int>(bits);
+}
+
+int parseInteger(std::string_view text) {
+    if (const auto value = integerOf(text)) {
+        return *value;
+    }
+    throw Failure::notInteger(text);
 }
 
 } // namespace orlevan

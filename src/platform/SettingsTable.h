@@ -27,7 +27,8 @@ public:
     void setValueByKey(std::string_view key, std::string_view value);
 
     // The value of a colour or size row as a number. Throws "'%s' is not a
-    // valid integer value" for anything but a 32-bit decimal or hexadecimal integer.
+    // valid integer value" for anything but a 32-bit decimal or hexadecimal
+    // integer. Failures name the file and the row after the designed text.
     int integer(int row) const;
 
 private:
@@ -51,7 +52,9 @@ struct FontStyle {
 std::optional<FontStyle> fontStyleOf(std::string_view text);
 
 // Decimal with optional leading blanks and sign, or hexadecimal after '$' or
-// "0x"; nothing may follow the digits. Throws Failure::notInteger(text).
+// "0x"; nothing may follow the digits. Nothing for any other text.
+std::optional<int> integerOf(std::string_view text);
+// The same, throwing Failure::notInteger(text) for any other text.
 int parseInteger(std::string_view text);
 
 } // namespace orlevan

@@ -91,7 +91,8 @@ private slots:
         folder.setConfigRow(12, "SpeakButtonFontColor=red");
         folder.setConfigRow(15, "UserLineColor=255");
         Run run(folder);
-        QCOMPARE(run.boxes, QStringList{QStringLiteral("'red' is not a valid integer value.")});
+        QCOMPARE(run.boxes, QStringList{QStringLiteral(
+                                "'red' is not a valid integer value — Config.ini, row 12.")});
         QCOMPARE(run.form->RE1->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
         QCOMPARE(run.form->pickers.ColorDialog2, QColor(Qt::black)); // row 15 is never reached
         QVERIFY(!run.form->appMessageInstalled());

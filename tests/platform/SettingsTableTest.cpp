@@ -11,6 +11,7 @@ namespace {
 
 using test::failureOf;
 using test::ScratchFolder;
+using test::w;
 
 TEST(SettingsTable, ReadsRowsByNumberAndValuesAfterTheFirstEquals) {
     ScratchFolder scratch;
@@ -22,8 +23,10 @@ TEST(SettingsTable, ReadsRowsByNumberAndValuesAfterTheFirstEquals) {
     EXPECT_EQ(table.value(2), "NoEquals");
     EXPECT_EQ(table.value(3), "a=b ");
     EXPECT_EQ(table.value(4), "empty key");
-    EXPECT_EQ(failureOf([&] { table.value(5); }), "List index out of bounds (5)");
-    EXPECT_EQ(failureOf([&] { table.value(0); }), "List index out of bounds (0)");
+    EXPECT_EQ(failureOf([&] { table.value(5); }),
+              w("List index out of bounds (4) — Config.ini, row 5"));
+    EXPECT_EQ(failureOf([&] { table.integer(3); }),
+              w("'a=b ' is not a valid integer value — Config.ini, row 3"));
 }
 
 TEST(SettingsTable, SavesEveryRowBackInOrderWithItsKey) {
