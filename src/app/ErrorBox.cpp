@@ -18,7 +18,7 @@ ErrorBox::ErrorBox(QWidget* parent, Presenter presenter)
     }
 }
 
-QString ErrorBox::textOf(const char* message) {
+QString ErrorBox::textOf(std::string_view message) {
     // Failures carry the program's own Windows-1251 text (file names may be Russian).
     QString text = toQt(message);
     if (!text.endsWith(u'.')) {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <string_view>
 
 class QObject;
 class QWidget;
@@ -29,7 +30,7 @@ public:
     // or the failure has changed.
     void runTick(const QObject* timer, const std::function<void()>& handler);
 
-    static QString textOf(const char* message);
+    static QString textOf(std::string_view message);
 
 private:
     // The message shown, or an empty text when the handler succeeded.

@@ -50,6 +50,12 @@ private slots:
         QCOMPARE(shown, QStringList{QStringLiteral("Cannot open file Файл.txt.")});
     }
 
+    void aMessageHoldingANulIsShownWhole() {
+        ErrorBox errors = box();
+        errors.run([] { throw Failure::notInteger(std::string("12") + '\0' + " 34"); });
+        QCOMPARE(shown, QStringList{QStringLiteral("'12^@ 34' is not a valid integer value.")});
+    }
+
     void aTimerThatFailsOnEveryTickShowsOneBox() {
         ErrorBox errors = box();
         QTimer timer;
