@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "Casing.h"
 #include "Cp1251.h"
+#include "DamagedFiles.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
 #include "ParseMemo.h"
@@ -122,7 +123,9 @@ bool readRegularFile(const fs::path& path, std::string& bytes) {
 
 } // namespace
 
-Folder::Folder(fs::path root) : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()) {}
+Folder::Folder(fs::path root)
+    : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()),
+      damaged_(std::make_shared<DamagedFiles>()) {}
 
 // Where the components lead from the root (or from '/'); nothing when one
 // of them is missing.
@@ -188,8 +191,21 @@ fs::path Folder::write(std::string_view name, std::string_view bytes) const {
     if (!path) {
         throw Failure::cannotCreate(name);
     }
+    keepDamagedOriginal(*path, name);
     replaceFile(*path, bytes, name);
     return *path;
+}
+
+void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) const {
+    const fs::path keepAs = damaged_->keepBeforeSaving(path);
+    if (keepAs.empty()) {
+        return;
+    }
+    std::string original;
+    if (readRegularFile(path, original)) {
+        createFile(keepAs, original, name);
+    }
+    damaged_->settled(path);
 }
 
 } // namespace orlevan

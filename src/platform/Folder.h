@@ -9,6 +9,7 @@
 
 namespace orlevan {
 
+class DamagedFiles;
 class ParseMemo;
 
 // The working folder, and files named in it the way the program spells them:
@@ -51,15 +52,16 @@ public:
 
     // Replaces the file's content, or creates it, crash-safely (AtomicFile.h).
     // An existing file keeps its stored name and permissions; a new one is
-    // named as spelled.
+    // named as spelled. A file found damaged is first kept (DamagedFiles.h).
     // Throws "Cannot create file <name>" when the file may not be written or
     // cannot be made, "Failed to Save Stream (...)" when writing it fails.
     // Returns the path written.
     std::filesystem::path write(std::string_view name, std::string_view bytes) const;
 
-    // What was read from this folder's rich-text files, shared by the copies
-    // of this Folder.
+    // What was read from this folder's rich-text files, and which of them
+    // were found damaged; shared by the copies of this Folder.
     ParseMemo& memo() const { return *memo_; }
+    DamagedFiles& damaged() const { return *damaged_; }
 
     // A name cut at its separators.
     struct SpelledName {
@@ -73,9 +75,12 @@ private:
     // Where `name` would be written: the existing file, or a new one in an
     // existing folder; links followed.
     std::optional<std::filesystem::path> target(std::string_view name) const;
+    // Before the first save over a damaged file, its original is kept.
+    void keepDamagedOriginal(const std::filesystem::path& path, std::string_view name) const;
 
     std::filesystem::path root_;
     std::shared_ptr<ParseMemo> memo_;
+    std::shared_ptr<DamagedFiles> damaged_;
 };
 
 } // namespace orlevan

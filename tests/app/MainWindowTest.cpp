@@ -2,6 +2,7 @@
 #include "Failure.h"
 #include "PhraseEdit.h"
 #include "Program.h"
+#include "Rtf.h"
 #include "SecondaryWindow.h"
 #include "WorkFolder.h"
 
@@ -107,6 +108,20 @@ private slots:
         folder.setConfigRow(12, std::string("SpeakButtonFontColor=12") + '\0' + " 34");
         Run run(folder);
         QCOMPARE(run.boxes, QStringList{QStringLiteral("'12^@ 34' is not a valid integer value.")});
+    }
+
+    // The phrase base cut short: start-up reads it as far as it goes and
+    // tells the user, after the handler that found it.
+    void aCutPhraseBaseIsReportedAtStartUp() {
+        test::WorkFolder folder;
+        const std::string document =
+            rtf::writeDocument(PhraseList::fromBytes(folder.read("Base/Words.dat")).lines());
+        folder.write("Base/Words.dat", document.substr(0, document.size() / 2));
+        Run run(folder);
+        QCOMPARE(run.boxes.size(), 1);
+        QVERIFY2(run.boxes[0].startsWith(
+                     QStringLiteral("File Base\\Words.dat is cut short: only the lines before")),
+                 qPrintable(run.boxes[0]));
     }
 
     void aMissingPhraseBaseIsReportedAndTheWindowStillComesUp() {

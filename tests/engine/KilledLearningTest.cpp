@@ -1,6 +1,7 @@
 // Learning killed at random moments, over and over: whatever the moment, the
 // phrase base stays whole and nothing but its own files is left in Base/.
 
+#include "DamagedFiles.h"
 #include "KnowledgeFolder.h"
 #include "Learning.h"
 
@@ -85,6 +86,7 @@ TEST(KilledLearning, AKillAtAnyMomentLeavesTheBaseWholeAndNoCopyBehind) {
     for (std::size_t i = base.size(); i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].back(), '^') << "a learnt line is whole: " << lines[i];
     }
+    EXPECT_TRUE(kb.folder.damaged().takeNotices().empty()) << "the base is never cut short";
 }
 
 } // namespace
