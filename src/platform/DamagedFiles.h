@@ -21,7 +21,7 @@ public:
     // Where the original of `path` must be kept before it is saved over,
     // or an empty path.
     std::filesystem::path keepBeforeSaving(const std::filesystem::path& path) const;
-    // The original of `path` has been kept (or a save made it whole).
+    // The original of `path` has been kept, or a load found it whole.
     void settled(const std::filesystem::path& path);
 
     // The notices not shown yet, oldest first; each is shown once.

@@ -23,16 +23,18 @@ std::string phraseOf(int copy, int index) {
 }
 
 // Root reads every folder; a copy run as root gives that up first, to meet
-// the folder as its user would.
-bool runAsUser() {
+// the folder as its user would. False when it cannot, or cannot then reach
+// the knowledge base at all.
+bool runAsUser(const test::KnowledgeFolder& kb) {
     constexpr uid_t kNobody = 65534;
-    return ::geteuid() != 0 ||
-           (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+    const bool user = ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 &&
+                                           ::setuid(kNobody) == 0);
+    return user && ::access((kb.path() / "Base").c_str(), W_OK | X_OK) == 0;
 }
 
 // One copy: new keys one after another, each a locked load-edit-save.
 [[noreturn]] void learnAsCopy(const test::KnowledgeFolder& kb, int copy, bool asUser) {
-    if (asUser && !runAsUser()) {
+    if (asUser && !runAsUser(kb)) {
         ::_exit(kCannotDropPrivileges);
     }
     PhraseList workBuffer;

@@ -5,6 +5,7 @@
 #include "Folder.h"
 #include "TestSupport.h"
 
+#include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
 #include <poll.h>
