@@ -1,5 +1,6 @@
 #include "ErrorBox.h"
 
+#include "DamagedFiles.h"
 #include "Failure.h"
 #include "QtText.h"
 
@@ -9,8 +10,8 @@
 
 namespace orlevan {
 
-ErrorBox::ErrorBox(QWidget* parent, Presenter presenter)
-    : parent_(parent), presenter_(std::move(presenter)) {
+ErrorBox::ErrorBox(QWidget* parent, DamagedFiles& damaged, Presenter presenter)
+    : parent_(parent), damaged_(damaged), presenter_(std::move(presenter)) {
     if (!presenter_) {
         presenter_ = [this](const QString& caption, const QString& text) {
             QMessageBox::critical(parent_, caption, text);
@@ -18,7 +19,7 @@ ErrorBox::ErrorBox(QWidget* parent, Presenter presenter)
     }
 }
 
-QString ErrorBox::textOf(const char* message) {
+QString ErrorBox::textOf(std::string_view message) {
     // Failures carry the program's own Windows-1251 text (file names may be Russian).
     QString text = toQt(message);
     if (!text.endsWith(u'.')) {
@@ -40,15 +41,28 @@ QString ErrorBox::attempt(const std::function<void()>& handler) {
     }
 }
 
+void ErrorBox::show(const QString& text) const {
+    presenter_(QApplication::applicationName(), text);
+}
+
+// The damage a handler found is news even when the handler then failed.
+void ErrorBox::showDamage() const {
+    for (const auto& notice : damaged_.takeNotices()) {
+        show(textOf(notice));
+    }
+}
+
 void ErrorBox::run(const std::function<void()>& handler) {
     const QString text = attempt(handler);
+    showDamage();
     if (!text.isEmpty()) {
-        presenter_(QApplication::applicationName(), text);
+        show(text);
     }
 }
 
 void ErrorBox::runTick(const QObject* timer, const std::function<void()>& handler) {
     const QString text = attempt(handler);
+    showDamage();
     if (text.isEmpty()) {
         lastTimerFailure_.remove(timer);
         return;
@@ -57,7 +71,7 @@ void ErrorBox::runTick(const QObject* timer, const std::function<void()>& handle
         return;
     }
     lastTimerFailure_.insert(timer, text);
-    presenter_(QApplication::applicationName(), text);
+    show(text);
 }
 
 } // namespace orlevan

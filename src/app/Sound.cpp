@@ -9,11 +9,11 @@
 namespace orlevan {
 
 Sound::Sound(const Folder& folder, std::string_view name) {
-    const auto path = folder.find(name);
-    if (!path || !QFile(QString::fromStdString(path->string())).open(QIODevice::ReadOnly)) {
+    const QString path = QString::fromStdString(folder.regularFile(name).string());
+    if (!QFile(path).open(QIODevice::ReadOnly)) {
         throw Failure::cannotOpen(name);
     }
-    effect_.setSource(QUrl::fromLocalFile(QString::fromStdString(path->string())));
+    effect_.setSource(QUrl::fromLocalFile(path));
 }
 
 void Sound::play() {

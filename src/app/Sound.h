@@ -13,7 +13,8 @@ class Folder;
 // works as usual.
 class Sound {
 public:
-    // Throws "Cannot open file <name>" when the file is missing.
+    // Throws "Cannot open file <name>" when the file is missing or is not a
+    // regular file (a FIFO would hold start-up for ever).
     Sound(const Folder& folder, std::string_view name);
 
     void play();

@@ -41,8 +41,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
       MP3(folder, "Sound\\Button2.wav"), MP4(folder, "Sound\\Button1.wav"),
       MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"),
       dialogue(folder_, clock, random), pickerDialogs(std::make_unique<QtPickerDialogs>(this)),
-      clock_(clock), random_(random),
-      errors_(this, std::move(presenter)) {
+      clock_(clock), random_(random), errors_(this, folder_.damaged(), std::move(presenter)) {
     substituteDesignFonts();
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));

@@ -1,51 +1,186 @@
 #include "AtomicFile.h"
 
 #include "Failure.h"
+#include "FileDescriptor.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <string>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace orlevan {
+namespace fs = std::filesystem;
 namespace {
 
-// Owns the temporary file until it has been renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::filesystem::path& target)
-        : name_((target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string()) {
-        fd_ = ::mkstemp(name_.data());
+constexpr std::string_view kCopyPrefix = ".orlevan-save-";
+constexpr std::size_t kCopyLetters = 6; // as mkstemp's XXXXXX
+constexpr int kAttempts = 100;
+
+bool isCopyName(std::string_view name) {
+    return name.size() == kCopyPrefix.size() + kCopyLetters && name.starts_with(kCopyPrefix) &&
+           std::all_of(name.begin() + kCopyPrefix.size(), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+std::string randomCopyName(const fs::path& folder) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char draws[kCopyLetters] = {};
+    static_cast<void>(::getrandom(draws, sizeof draws, 0));
+    std::string name(kCopyPrefix);
+    for (const unsigned char draw : draws) {
+        name += kLetters[draw % kLetters.size()];
     }
-    ~TemporaryFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        if (!committed_) {
+    return (folder / name).string();
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// A copy is locked for the life of its save. Where the file system has no
+// locks, no save can lock, and no copy is ever taken for abandoned.
+void holdLock(int fd) {
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+// The new content of a file while it is written, until it is in place.
+class PendingFile {
+public:
+    explicit PendingFile(fs::path folder) : folder_(std::move(folder)) {}
+    PendingFile(PendingFile&& other) noexcept
+        : folder_(std::move(other.folder_)), fd_(std::move(other.fd_)),
+          name_(std::exchange(other.name_, {})), placed_(other.placed_) {}
+    PendingFile& operator=(PendingFile&&) = delete;
+    ~PendingFile() {
+        if (!name_.empty() && !placed_) {
             ::unlink(name_.c_str());
         }
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    bool opened() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
-    const std::string& name() const { return name_; }
-
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
+    // A file with no name at all, which a kill cannot leave behind; false
+    // where the file system cannot make one.
+    bool openUnnamed() {
+        fd_ = FileDescriptor(::open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+        if (fd_) {
+            holdLock(fd_.get());
+        }
+        return bool(fd_);
     }
-    void committed() { committed_ = true; }
+
+    // A hidden file. Another save may take it for abandoned between its
+    // making and its locking; it is then made again.
+    bool openNamed() {
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            std::string name = (folder_ / (std::string(kCopyPrefix) + "XXXXXX")).string();
+            FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+            if (!fd) {
+                return false;
+            }
+            holdLock(fd.get());
+            struct stat held {};
+            struct stat named {};
+            if (::fstat(fd.get(), &held) == 0 && ::lstat(name.c_str(), &named) == 0 &&
+                sameFile(held, named)) {
+                fd_ = std::move(fd);
+                name_ = std::move(name);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    int fd() const { return fd_.get(); }
+
+    // The copy's hidden name, giving an unnamed file one first; empty when
+    // it cannot be named.
+    const std::string& hiddenName() {
+        for (int attempt = 0; name_.empty() && attempt < kAttempts; ++attempt) {
+            std::string name = randomCopyName(folder_);
+            if (linkTo(name)) {
+                name_ = std::move(name);
+            } else if (errno != EEXIST) {
+                break;
+            }
+        }
+        return name_;
+    }
+
+    // The copy's name has become the target's.
+    void placed() { placed_ = true; }
 
 private:
+    // Linking a descriptor itself takes a capability that older kernels
+    // give only to root; its entry under /proc does the same for anyone.
+    bool linkTo(const std::string& name) const {
+        if (::linkat(fd_.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
+            return true;
+        }
+        if (errno == EEXIST) {
+            return false;
+        }
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    }
+
+    fs::path folder_;
+    FileDescriptor fd_;
     std::string name_;
-    int fd_ = -1;
-    bool committed_ = false;
+    bool placed_ = false;
 };
+
+// A copy nobody holds locked was left by a save that was killed. It is
+// removed only while this process holds its lock and only if its name
+// still leads to the file locked.
+void removeAbandonedCopies(const fs::path& folder) {
+    std::vector<fs::path> copies;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (isCopyName(it->path().filename().string())) {
+            copies.push_back(it->path());
+        }
+    }
+    for (const auto& copy : copies) {
+        const FileDescriptor fd(
+            ::open(copy.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat held {};
+        struct stat named {};
+        if (fd && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(fd.get(), &held) == 0 &&
+            S_ISREG(held.st_mode) && ::lstat(copy.c_str(), &named) == 0 && sameFile(held, named)) {
+            ::unlink(copy.c_str());
+        }
+    }
+}
+
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The permissions the new content gets: those of the file it replaces, or
+// those a plain create would give a new one. Nothing when `path` is not a
+// file that may be replaced. A file nobody may write is left alone even by
+// root, who could write it anyway: it was made read-only on purpose.
+std::optional<mode_t> modeForReplacing(const fs::path& path) {
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) != 0) {
+        return errno == ENOENT ? std::optional(newFileMode()) : std::nullopt;
+    }
+    const bool writable = (existing.st_mode & 0222) != 0 &&
+                          ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+    if (!S_ISREG(existing.st_mode) || !writable) {
+        return std::nullopt;
+    }
+    return existing.st_mode & 07777;
+}
 
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -61,43 +196,60 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The replacement keeps the permissions of the file it replaces; a new file
-// gets what a plain create would have given it under the current umask.
-mode_t modeFor(const std::filesystem::path& target) {
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) {
-        return existing.st_mode & 07777;
+// `bytes` written to disk in a copy beside the target, under a hidden name.
+PendingFile writtenCopy(const fs::path& folder, std::string_view bytes, mode_t mode,
+                        std::string_view spelledName) {
+    removeAbandonedCopies(folder);
+    for (const bool unnamed : {true, false}) {
+        PendingFile copy(folder);
+        if (!(unnamed ? copy.openUnnamed() : copy.openNamed())) {
+            continue;
+        }
+        if (!writeAll(copy.fd(), bytes) || ::fchmod(copy.fd(), mode) != 0 ||
+            ::fsync(copy.fd()) != 0) {
+            throw Failure::failedToSaveStream(spelledName, errno);
+        }
+        // An unnamed file that cannot be linked is written again as a named one.
+        if (!copy.hiddenName().empty()) {
+            return copy;
+        }
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    throw Failure::cannotCreate(spelledName);
 }
 
-void syncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+fs::path folderOf(const fs::path& path) {
+    return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+// The new name is on disk only when the folder is.
+void syncFolder(const fs::path& folder) {
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd) {
+        ::fsync(fd.get());
     }
 }
 
 } // namespace
 
-void replaceFile(const std::filesystem::path& path, std::string_view bytes,
-                 std::string_view spelledName) {
-    TemporaryFile temporary(path);
-    if (!temporary.opened()) {
+void replaceFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
+    const auto mode = modeForReplacing(path);
+    if (!mode) {
         throw Failure::cannotCreate(spelledName);
     }
-    if (!writeAll(temporary.fd(), bytes) || ::fchmod(temporary.fd(), modeFor(path)) != 0 ||
-        ::fsync(temporary.fd()) != 0 || !temporary.close()) {
-        throw Failure::failedToSaveStream();
-    }
-    if (::rename(temporary.name().c_str(), path.c_str()) != 0) {
+    PendingFile copy = writtenCopy(folderOf(path), bytes, *mode, spelledName);
+    if (::rename(copy.hiddenName().c_str(), path.c_str()) != 0) {
         throw Failure::cannotCreate(spelledName);
     }
-    temporary.committed();
-    syncFolder(path.parent_path());
+    copy.placed();
+    syncFolder(folderOf(path));
 }
+
+void createFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
+    PendingFile copy = writtenCopy(folderOf(path), bytes, newFileMode(), spelledName);
+    if (::link(copy.hiddenName().c_str(), path.c_str()) != 0 && errno != EEXIST) {
+        throw Failure::cannotCreate(spelledName);
+    }
+    syncFolder(folderOf(path));
+} // the copy's own name goes with it
 
 } // namespace orlevan

@@ -1,14 +1,48 @@
 #include "EditLock.h"
 
+#include "Failure.h"
 #include "Folder.h"
 
 #include <cerrno>
 #include <fcntl.h>
-#include <string>
 #include <sys/file.h>
-#include <unistd.h>
 
 namespace orlevan {
+namespace {
+
+FileDescriptor lockFolder(const std::filesystem::path& folder) {
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!fd) {
+        return fd;
+    }
+    while (::flock(fd.get(), LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            return FileDescriptor();
+        }
+    }
+    return fd;
+}
+
+// An open-file-description lock, released like flock when the descriptor
+// closes or the process dies.
+FileDescriptor lockFileIn(const std::filesystem::path& folder) {
+    const auto path = folder / ".orlevan.lock";
+    FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!fd) {
+        return fd;
+    }
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    while (::fcntl(fd.get(), F_OFD_SETLKW, &whole) != 0) {
+        if (errno != EINTR) {
+            return FileDescriptor();
+        }
+    }
+    return fd;
+}
+
+} // namespace
 
 EditLock::EditLock(const Folder& folder, std::string_view name) {
     const auto cut = name.find_last_of("\\/");
@@ -17,17 +51,12 @@ EditLock::EditLock(const Folder& folder, std::string_view name) {
     if (!holder) {
         return;
     }
-    fd_ = ::open(holder->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) {
-        return;
+    fd_ = lockFolder(*holder);
+    if (!fd_) {
+        fd_ = lockFileIn(*holder);
     }
-    while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-    }
-}
-
-EditLock::~EditLock() {
-    if (fd_ >= 0) {
-        ::close(fd_); // closing the descriptor releases the lock
+    if (!fd_) {
+        throw Failure::cannotCreate(name);
     }
 }
 

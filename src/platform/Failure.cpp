@@ -1,6 +1,23 @@
 #include "Failure.h"
 
+#include <cstring>
+
 namespace orlevan {
+
+std::string visibleText(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            shown += '^';
+            shown += static_cast<char>(byte ^ 0x40);
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
 
 Failure Failure::cannotOpen(std::string_view name) {
     return Failure("Cannot open file " + std::string(name));
@@ -22,8 +39,9 @@ Failure Failure::failedToLoadStream() {
     return Failure("Failed to Load Stream");
 }
 
-Failure Failure::failedToSaveStream() {
-    return Failure("Failed to Save Stream");
+Failure Failure::failedToSaveStream(std::string_view name, int error) {
+    return Failure("Failed to Save Stream (" + std::string(name) + ": " + std::strerror(error) +
+                   ")");
 }
 
 } // namespace orlevan

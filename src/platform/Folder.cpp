@@ -3,12 +3,16 @@
 #include "AtomicFile.h"
 #include "Casing.h"
 #include "Cp1251.h"
+#include "DamagedFiles.h"
 #include "Failure.h"
+#include "FileDescriptor.h"
 #include "ParseMemo.h"
 
+#include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <vector>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace orlevan {
 namespace fs = std::filesystem;
@@ -44,33 +48,87 @@ bool isPresent(const fs::path& path) {
     return fs::symlink_status(path, error).type() != fs::file_type::not_found && !error;
 }
 
-// The entry of `folder` whose name equals `component` ignoring case. An exact
-// match wins; among several spellings that differ only in case, the first in
-// byte order, so the choice does not depend on the order of the directory.
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Whether a stored (UTF-8) name equals the spelled one ignoring case. Most
+// names are ASCII, which Windows-1251 upper-cases as ASCII does, so they are
+// compared without converting them.
+bool sameName(const std::string& stored, const std::string& spelled, const std::string& wanted) {
+    if (isAscii(stored)) {
+        return std::equal(stored.begin(), stored.end(), spelled.begin(), spelled.end(),
+                          [](char a, char b) { return casing::upper(a) == casing::upper(b); });
+    }
+    const auto bytes = cp1251::fromUtf8Exactly(stored);
+    return stored == spelled || (bytes && casing::upper(*bytes) == wanted);
+}
+
+// The entry of `folder` that `component` names, by the rule of Folder.h.
 std::optional<fs::path> matchEntry(const fs::path& folder, const std::string& component) {
-    const fs::path exact = folder / cp1251::toUtf8(component);
-    if (component == "." || component == ".." || isPresent(exact)) {
-        return exact;
+    const std::string spelled = cp1251::toUtf8(component);
+    if (component == "." || component == "..") {
+        return folder / spelled;
     }
     const std::string wanted = casing::upper(component);
-    std::optional<fs::path> best;
+    std::optional<std::string> first;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const auto stored = cp1251::fromUtf8Exactly(it->path().filename().string());
-        if (stored && casing::upper(*stored) == wanted &&
-            (!best || it->path().filename() < best->filename())) {
-            best = it->path();
+        std::string name = it->path().filename().string();
+        if (sameName(name, spelled, wanted) && (!first || name < *first)) {
+            first = std::move(name);
         }
     }
-    return best;
+    if (error) {
+        const fs::path exact = folder / spelled;
+        return isPresent(exact) ? std::optional(exact) : std::nullopt;
+    }
+    return first ? std::optional(folder / *first) : std::nullopt;
+}
+
+// A link is read and written through: the path of the file it names, which
+// may not exist yet. Nothing for a link that leads nowhere (a loop).
+std::optional<fs::path> followLink(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) {
+        return path;
+    }
+    auto followed = fs::weakly_canonical(path, error);
+    return error ? std::nullopt : std::optional(std::move(followed));
+}
+
+// A FIFO would wait for a writer and opening a device may act on it, so only
+// a regular file is opened, and without waiting in case it was swapped for
+// something else since it was looked at.
+bool readRegularFile(const fs::path& path, std::string& bytes) {
+    struct stat info {};
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(info.st_size));
+    for (std::size_t filled = 0; filled < bytes.size();) {
+        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false; // an error, or the file was cut while being read
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    return true;
 }
 
 } // namespace
 
-Folder::Folder(fs::path root) : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()) {}
+Folder::Folder(fs::path root)
+    : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()),
+      damaged_(std::make_shared<DamagedFiles>()) {}
 
-// Where the components lead from the root (or from '/'), each matched
-// without regard to case; nothing when one of them is missing.
+// Where the components lead from the root (or from '/'); nothing when one
+// of them is missing.
 std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t components) const {
     fs::path found = spelled.absolute ? fs::path("/") : root_;
     for (std::size_t i = 0; i < components; ++i) {
@@ -101,7 +159,7 @@ std::optional<fs::path> Folder::target(std::string_view name) const {
         return std::nullopt;
     }
     const std::string& last = spelled.components.back();
-    return matchEntry(*folder, last).value_or(*folder / cp1251::toUtf8(last));
+    return followLink(matchEntry(*folder, last).value_or(*folder / cp1251::toUtf8(last)));
 }
 
 std::string Folder::read(std::string_view name) const {
@@ -110,45 +168,44 @@ std::string Folder::read(std::string_view name) const {
     return bytes;
 }
 
-fs::path Folder::read(std::string_view name, std::string& bytes) const {
-    const auto path = find(name);
+fs::path Folder::regularFile(std::string_view name) const {
+    const auto found = find(name);
+    const auto path = found ? followLink(*found) : std::nullopt;
     std::error_code error;
-    if (!path || fs::is_directory(*path, error)) {
-        throw Failure::cannotOpen(name);
-    }
-    std::ifstream in(*path, std::ios::binary);
-    if (!in) {
-        throw Failure::cannotOpen(name);
-    }
-    in.seekg(0, std::ios::end);
-    const auto size = in.tellg();
-    if (size < 0) {
-        throw Failure::cannotOpen(name);
-    }
-    bytes.resize(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(bytes.data(), size);
-    if (in.gcount() != size) {
+    if (!path || !fs::is_regular_file(*path, error)) {
         throw Failure::cannotOpen(name);
     }
     return *path;
 }
 
+fs::path Folder::read(std::string_view name, std::string& bytes) const {
+    const fs::path path = regularFile(name);
+    if (!readRegularFile(path, bytes)) {
+        throw Failure::cannotOpen(name);
+    }
+    return path;
+}
+
 fs::path Folder::write(std::string_view name, std::string_view bytes) const {
-    auto path = target(name);
-    std::error_code error;
-    if (!path || fs::is_directory(*path, error)) {
+    const auto path = target(name);
+    if (!path) {
         throw Failure::cannotCreate(name);
     }
-    if (fs::is_symlink(*path, error)) {
-        // Replace the file the link points to, not the link the user made.
-        path = fs::weakly_canonical(*path, error);
-        if (error) {
-            throw Failure::cannotCreate(name);
-        }
-    }
+    keepDamagedOriginal(*path, name);
     replaceFile(*path, bytes, name);
     return *path;
+}
+
+void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) const {
+    const fs::path keepAs = damaged_->keepBeforeSaving(path);
+    if (keepAs.empty()) {
+        return;
+    }
+    std::string original;
+    if (readRegularFile(path, original)) {
+        createFile(keepAs, original, name);
+    }
+    damaged_->settled(path);
 }
 
 } // namespace orlevan

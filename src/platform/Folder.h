@@ -9,16 +9,28 @@
 
 namespace orlevan {
 
-// The working folder, and files named in it the way the program spells them:
-// "Base\Words.dat" is Base/Words.dat under the root, each component found
-// without regard to case, so "Base\Words.Dat" is the same file. Names are
-// Windows-1251 text; '\' and '/' both separate components. A name that starts
-// with a drive letter ("D:\Txt.Dat") names a drive Linux does not have, so
-// it can be neither read nor written; an absolute POSIX path is used as it is.
-//
-// Every failure is the Failure the user sees, carrying the name as spelled.
+class DamagedFiles;
 class ParseMemo;
 
+// The working folder, and files named in it the way the program spells them:
+// "Base\Words.dat" is Base/Words.dat under the root. Names are Windows-1251
+// text; '\' and '/' both separate components. A name that starts with a
+// drive letter ("D:\Txt.Dat") names a drive Linux does not have, so it can
+// be neither read nor written; an absolute POSIX path is walked from '/'.
+//
+// Each component is matched without regard to case, by one rule that reading
+// and writing share: of the entries whose names equal the component ignoring
+// case, the first in byte order, whatever the spelling asked for. So when
+// "Words.dat" and "Words.Dat" lie side by side, every spelling reaches
+// "Words.Dat", and what learning writes is what the next turn reads. A
+// folder that cannot be listed yields only the exact spelling; a name that
+// matches nothing is created as spelled.
+//
+// Only regular files are read or written: a device, a FIFO, a folder or a
+// socket under a knowledge-base name fails at once and is left as it is. A
+// link is followed to the file it names, which a save then replaces.
+//
+// Every failure is the Failure the user sees, carrying the name as spelled.
 class Folder {
 public:
     explicit Folder(std::filesystem::path root);
@@ -28,23 +40,28 @@ public:
     // The file or folder that `name` refers to, if it exists.
     std::optional<std::filesystem::path> find(std::string_view name) const;
 
+    // The regular file that `name` refers to, links followed. Throws
+    // "Cannot open file <name>" when there is none.
+    std::filesystem::path regularFile(std::string_view name) const;
+
     // The whole content of a file. Throws "Cannot open file <name>".
     std::string read(std::string_view name) const;
-    // The same into `bytes`, reusing its memory; returns the file's path.
+    // The same into `bytes`, reusing its memory; returns the file's path,
+    // links followed, which a write of the same name returns too.
     std::filesystem::path read(std::string_view name, std::string& bytes) const;
 
-    // Replaces the file's content, or creates it, crash-safely: the bytes go to
-    // a temporary file beside the target which is then renamed over it, so no
-    // reader ever sees half a file and a failed save leaves the old one. An
-    // existing file keeps its stored name and permissions; a new one is named
-    // as spelled. Throws "Cannot create file <name>" when the file cannot be
-    // made, "Failed to Save Stream" when writing it fails.
+    // Replaces the file's content, or creates it, crash-safely (AtomicFile.h).
+    // An existing file keeps its stored name and permissions; a new one is
+    // named as spelled. A file found damaged is first kept (DamagedFiles.h).
+    // Throws "Cannot create file <name>" when the file may not be written or
+    // cannot be made, "Failed to Save Stream (...)" when writing it fails.
     // Returns the path written.
     std::filesystem::path write(std::string_view name, std::string_view bytes) const;
 
-    // What was read from this folder's rich-text files, shared by the copies
-    // of this Folder.
+    // What was read from this folder's rich-text files, and which of them
+    // were found damaged; shared by the copies of this Folder.
     ParseMemo& memo() const { return *memo_; }
+    DamagedFiles& damaged() const { return *damaged_; }
 
     // A name cut at its separators.
     struct SpelledName {
@@ -55,11 +72,15 @@ public:
 private:
     std::optional<std::filesystem::path> walk(const SpelledName& spelled,
                                               std::size_t components) const;
-    // Where `name` would be written: the existing file, or a new one in an existing folder.
+    // Where `name` would be written: the existing file, or a new one in an
+    // existing folder; links followed.
     std::optional<std::filesystem::path> target(std::string_view name) const;
+    // Before the first save over a damaged file, its original is kept.
+    void keepDamagedOriginal(const std::filesystem::path& path, std::string_view name) const;
 
     std::filesystem::path root_;
     std::shared_ptr<ParseMemo> memo_;
+    std::shared_ptr<DamagedFiles> damaged_;
 };
 
 } // namespace orlevan

@@ -1,5 +1,6 @@
 #include "PhraseList.h"
 
+#include "DamagedFiles.h"
 #include "Failure.h"
 #include "Folder.h"
 #include "ParseMemo.h"
@@ -11,16 +12,17 @@
 
 namespace orlevan {
 
-void PhraseList::parse() {
+bool PhraseList::parse() {
     if (rtf::looksLikeRtf(bytes_)) {
-        rtf::readParagraphs(bytes_, spare_);
+        const bool whole = rtf::readParagraphs(bytes_, spare_);
         spare_.dropTrailingEmptyLine();
-        return;
+        return whole;
     }
     // Plain text is its own lines: the bytes become the buffer's text.
     spare_.clear();
     spare_.text().swap(bytes_);
     splitInPlace(spare_);
+    return true;
 }
 
 PhraseList PhraseList::fromBytes(std::string_view bytes) {
@@ -39,16 +41,18 @@ std::string PhraseList::toBytes() const {
 
 void PhraseList::load(const Folder& folder, std::string_view name) {
     const auto path = folder.read(name, bytes_);
+    bool whole = true; // the memo holds whole documents only
     if (const LineBuffer* known = folder.memo().find(path, bytes_)) {
         lines_ = *known;
-        return;
+    } else {
+        const bool rich = rtf::looksLikeRtf(bytes_);
+        whole = parse();
+        std::swap(lines_, spare_);
+        if (rich && whole) {
+            folder.memo().remember(path, bytes_, lines_);
+        }
     }
-    const bool rich = rtf::looksLikeRtf(bytes_);
-    parse();
-    std::swap(lines_, spare_);
-    if (rich) {
-        folder.memo().remember(path, bytes_, lines_);
-    }
+    folder.damaged().loaded(path, name, whole);
 }
 
 void PhraseList::save(const Folder& folder, std::string_view name) {

@@ -26,6 +26,8 @@ public:
     std::string toBytes() const;
 
     // Replaces the content with the file's lines; on failure the content stays.
+    // A document cut short is read as far as it goes and told to the folder's
+    // DamagedFiles.
     void load(const Folder& folder, std::string_view name);
     void save(const Folder& folder, std::string_view name);
 
@@ -46,7 +48,8 @@ private:
     int checked(int index) const;
     // Reads `bytes_` (a whole file) into `spare_`; throws without touching the
     // lines. Plain text moves out of `bytes_`, a document stays in it.
-    void parse();
+    // False for a document cut short.
+    bool parse();
 
     LineBuffer lines_;
     // Room kept between loads and saves: the file's bytes, and the lines

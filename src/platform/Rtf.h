@@ -20,8 +20,10 @@ bool looksLikeRtf(std::string_view bytes);
 // can be read from it.
 std::vector<std::string> readParagraphs(std::string_view document);
 // The same into a line buffer, which keeps its memory from one document to
-// the next; on failure the buffer is left as it was.
-void readParagraphs(std::string_view document, LineBuffer& lines);
+// the next; on failure the buffer is left as it was. Returns false when the
+// document is cut short: its outer group never closes, so what was read is
+// only the part before the cut.
+bool readParagraphs(std::string_view document, LineBuffer& lines);
 
 // A document holding `lines`, each followed by a paragraph mark, that
 // readParagraphs gives back unchanged (plus the empty text after the last mark).

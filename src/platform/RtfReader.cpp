@@ -24,7 +24,7 @@ constexpr std::array<bool, 256> kEndsTextRun = [] {
 
 } // namespace
 
-void Reader::read() {
+bool Reader::read() {
     const bool validHeader = doc_.starts_with(kHeader) &&
                              (doc_.size() == kHeader.size() || !isLetter(byteAt(kHeader.size())));
     if (!validHeader) {
@@ -59,6 +59,7 @@ void Reader::read() {
     }
     resolveUnspokenCharacter();
     lines_.endLine(lineStart_);
+    return finished_;
 }
 
 void Reader::readTextRun(std::size_t end) {
@@ -148,8 +149,8 @@ bool looksLikeRtf(std::string_view bytes) {
     return bytes.starts_with(kHeader);
 }
 
-void readParagraphs(std::string_view document, LineBuffer& lines) {
-    Reader(document, lines).read();
+bool readParagraphs(std::string_view document, LineBuffer& lines) {
+    return Reader(document, lines).read();
 }
 
 std::vector<std::string> readParagraphs(std::string_view document) {

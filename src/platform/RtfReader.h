@@ -36,7 +36,8 @@
 //   group opened with \*. Field results, \upr's ANSI text and the text of
 //   every other group are read.
 // - The document ends where its outer group closes; what follows is ignored.
-//   A missing closing brace ends it at the end of the bytes.
+//   A missing closing brace ends it at the end of the bytes, and the reader
+//   says so: such a document was cut short.
 // - Hostile input: braces nest to any depth, but beyond kMaxTrackedDepth (1000) the
 //   groups share the state of the deepest tracked one, so memory stays small;
 //   parameters saturate at 10 digits; control words of more than 32 letters
@@ -78,7 +79,8 @@ public:
     // Reads into `lines`, which is emptied first (keeping its memory).
     Reader(std::string_view document, LineBuffer& lines) : doc_(document), lines_(lines) {}
 
-    void read();
+    // False when the outer group never closed.
+    bool read();
 
 private:
     GroupState& state() { return groups_.back(); }

@@ -1,5 +1,6 @@
 #include "ErrorBox.h"
 
+#include "DamagedFiles.h"
 #include "Failure.h"
 
 #include <QTimer>
@@ -13,8 +14,10 @@ class ErrorBoxTest : public QObject {
     QStringList shown;
     QStringList captions;
 
+    DamagedFiles damaged;
+
     ErrorBox box() {
-        return ErrorBox(nullptr, [this](const QString& caption, const QString& text) {
+        return ErrorBox(nullptr, damaged, [this](const QString& caption, const QString& text) {
             captions << caption;
             shown << text;
         });
@@ -48,6 +51,28 @@ private slots:
         ErrorBox errors = box();
         errors.run([] { throw Failure::cannotOpen("\xD4\xE0\xE9\xEB.txt"); });
         QCOMPARE(shown, QStringList{QStringLiteral("Cannot open file Файл.txt.")});
+    }
+
+    void aMessageHoldingANulIsShownWhole() {
+        ErrorBox errors = box();
+        errors.run([] { throw Failure::notInteger(std::string("12") + '\0' + " 34"); });
+        QCOMPARE(shown, QStringList{QStringLiteral("'12^@ 34' is not a valid integer value.")});
+    }
+
+    void aDamagedFileIsToldOnceAfterTheHandlerThatFoundIt() {
+        ErrorBox errors = box();
+        const auto findDamage = [this] {
+            damaged.loaded("/w/Base/Words.dat", "Base\\Words.dat", false);
+        };
+        errors.run([&] {
+            findDamage();
+            throw Failure::cannotOpen("Base\\W1.Dat");
+        });
+        errors.run(findDamage);
+        QCOMPARE(shown.size(), 2);
+        QVERIFY(shown[0].startsWith(QStringLiteral("File Base\\Words.dat is cut short:")));
+        QVERIFY(shown[0].endsWith(u'.'));
+        QCOMPARE(shown[1], QStringLiteral("Cannot open file Base\\W1.Dat."));
     }
 
     void aTimerThatFailsOnEveryTickShowsOneBox() {

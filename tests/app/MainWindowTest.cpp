@@ -2,6 +2,7 @@
 #include "Failure.h"
 #include "PhraseEdit.h"
 #include "Program.h"
+#include "Rtf.h"
 #include "SecondaryWindow.h"
 #include "WorkFolder.h"
 
@@ -11,7 +12,12 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <atomic>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace orlevan;
 
@@ -98,6 +104,28 @@ private slots:
         QVERIFY(!run.form->appMessageInstalled());
     }
 
+    void aSettingsRowHoldingANulIsShownWhole() {
+        test::WorkFolder folder;
+        folder.setConfigRow(12, std::string("SpeakButtonFontColor=12") + '\0' + " 34");
+        Run run(folder);
+        QCOMPARE(run.boxes, QStringList{QStringLiteral(
+                                "'12^@ 34' is not a valid integer value — Config.ini, row 12.")});
+    }
+
+    // The phrase base cut short: start-up reads it as far as it goes and
+    // tells the user, after the handler that found it.
+    void aCutPhraseBaseIsReportedAtStartUp() {
+        test::WorkFolder folder;
+        const std::string document =
+            rtf::writeDocument(PhraseList::fromBytes(folder.read("Base/Words.dat")).lines());
+        folder.write("Base/Words.dat", document.substr(0, document.size() / 2));
+        Run run(folder);
+        QCOMPARE(run.boxes.size(), 1);
+        QVERIFY2(run.boxes[0].startsWith(
+                     QStringLiteral("File Base\\Words.dat is cut short: only the lines before")),
+                 qPrintable(run.boxes[0]));
+    }
+
     void aMissingPhraseBaseIsReportedAndTheWindowStillComesUp() {
         test::WorkFolder folder;
         folder.remove("Base/Words.dat");
@@ -107,16 +135,38 @@ private slots:
         QVERIFY(!run.form->appMessageInstalled());
     }
 
-    void aMissingSoundStopsStartUp() {
-        test::WorkFolder folder;
-        folder.remove("Sound/Close.wav");
-        test::FixedClock clock;
-        test::ScriptedRandom random;
-        try {
-            TForm1 form(Folder(folder.path()), clock, random);
-            QFAIL("the window was built without its sound");
-        } catch (const Failure& failure) {
-            QCOMPARE(QString(failure.what()), QStringLiteral("Cannot open file Sound\\Close.wav"));
+    // A sound that is missing, or that is a FIFO, which would hold start-up
+    // until some other program wrote into it.
+    void aSoundThatCannotBeOpenedStopsStartUp() {
+        for (const bool fifo : {false, true}) {
+            test::WorkFolder folder;
+            folder.remove("Sound/Close.wav");
+            const auto path = folder.path() / "Sound/Close.wav";
+            QVERIFY(!fifo || ::mkfifo(path.c_str(), 0666) == 0);
+            // Lets a reader that waits on the FIFO go on, so a fault fails the test instead of
+            // hanging it.
+            std::atomic<bool> built = false;
+            std::thread releaser([&] {
+                while (fifo && !built) {
+                    const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+                    if (writer >= 0) {
+                        ::close(writer);
+                        return;
+                    }
+                    QThread::msleep(10);
+                }
+            });
+            test::FixedClock clock;
+            test::ScriptedRandom random;
+            QString failure = QStringLiteral("no failure");
+            try {
+                TForm1 form(Folder(folder.path()), clock, random);
+            } catch (const Failure& f) {
+                failure = f.what();
+            }
+            built = true;
+            releaser.join();
+            QCOMPARE(failure, QStringLiteral("Cannot open file Sound\\Close.wav"));
         }
     }
 

@@ -4,9 +4,13 @@
 #include "TestSupport.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orlevan {
 namespace {
@@ -37,6 +41,19 @@ TEST_F(FolderTest, MatchesCyrillicNamesWithoutRegardToCase) {
     EXPECT_EQ(folder.read(w("ДИАЛОГИ\\ёЛКА.TXT")), "x");
     folder.write(w("диалоги\\Новый.txt"), "y");
     EXPECT_EQ(scratch.read("Диалоги/Новый.txt"), "y");
+}
+
+// "Words.dat" and "Words.Dat" side by side: whichever spelling the program
+// uses, reading and writing reach the same one, the first in byte order.
+TEST_F(FolderTest, CaseTwinsAreOneFileForReadingAndWriting) {
+    scratch.write("Base/Words.dat", "lower");
+    scratch.write("Base/Words.Dat", "upper");
+    for (const char* spelled : {"Base\\Words.dat", "Base\\Words.Dat", "BASE\\words.DAT"}) {
+        EXPECT_EQ(folder.read(spelled), "upper") << spelled;
+    }
+    folder.write("Base\\Words.dat", "learnt");
+    EXPECT_EQ(folder.read("Base\\Words.Dat"), "learnt");
+    EXPECT_EQ(scratch.read("Base/Words.dat"), "lower");
 }
 
 TEST_F(FolderTest, AMissingFileFailsWithItsNameAsSpelled) {
@@ -108,10 +125,30 @@ TEST_F(FolderTest, AFailedWriteLeavesTheOldFileIntact) {
 
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(message, "Failed to Save Stream");
+    EXPECT_EQ(message, "Failed to Save Stream (Base\\Words.dat: File too large)");
     EXPECT_EQ(scratch.read("Base/Words.dat"), "the old content");
     EXPECT_EQ(std::distance(fs::directory_iterator(scratch.path() / "Base"), {}), 1)
         << "the temporary file is removed";
+}
+
+// A copy left by a save that was killed is removed by the next save in its
+// folder; one that a live save holds is not.
+TEST_F(FolderTest, ASaveRemovesTheCopiesThatKilledSavesLeft) {
+    scratch.write("Base/Words.dat", "old");
+    scratch.write("Base/.orlevan-save-Dead01", "abandoned");
+    scratch.write("Base/.orlevan-save-Live01", "being written");
+    scratch.write("Base/.orlevan-save-notOurs", "a user's file");
+    const int live = ::open((scratch.path() / "Base/.orlevan-save-Live01").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    folder.write("Base\\Words.dat", "new");
+    ::close(live);
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(scratch.path() / "Base")) {
+        names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"Words.dat", ".orlevan-save-Live01",
+                                            ".orlevan-save-notOurs"}));
 }
 
 } // namespace

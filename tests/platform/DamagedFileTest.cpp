@@ -1,0 +1,109 @@
+// A rich-text file cut short (a failed copy, another program's crash) is read
+// as far as it goes, reported once, and kept beside itself before the first
+// save over it, so that nothing the user could still recover is lost.
+
+#include "DamagedFiles.h"
+#include "Folder.h"
+#include "PhraseList.h"
+#include "Rtf.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace orlevan {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+class DamagedFile : public ::testing::Test {
+protected:
+    // The names in Base/ other than Words.dat.
+    Lines others() const {
+        Lines names;
+        for (const auto& entry : fs::directory_iterator(scratch.path() / "Base")) {
+            if (entry.path().filename() != "Words.dat") {
+                names.push_back(entry.path().filename().string());
+            }
+        }
+        return names;
+    }
+
+    test::ScratchFolder scratch;
+    Folder folder{scratch.path()};
+    PhraseList list;
+    const std::string whole = rtf::writeDocument({"header", "ONE^a;", "TWO^b;"});
+};
+
+TEST_F(DamagedFile, ACutDocumentIsReadAsFarAsItGoesAndKeptBeforeItIsSavedOver) {
+    const std::string cut = whole.substr(0, whole.find("TWO") + 2);
+    scratch.write("Base/Words.dat", cut);
+    list.load(folder, "Base\\Words.dat");
+    EXPECT_EQ(list.lines(), (Lines{"header", "ONE^a;", "TW"}));
+    list.load(folder, "Base\\Words.Dat");
+    EXPECT_TRUE(others().empty()) << "nothing is written before a save";
+
+    list.append("THREE^");
+    list.save(folder, "Base\\Words.dat");
+    const Lines kept = others();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_TRUE(
+        std::regex_match(kept[0], std::regex(R"(Words\.dat\.damaged-\d{4}-\d\d-\d\d-\d{6})")))
+        << kept[0];
+    EXPECT_EQ(scratch.read("Base/" + kept[0]), cut);
+
+    list.save(folder, "Base\\Words.dat");
+    list.load(folder, "Base\\Words.dat");
+    EXPECT_EQ(list.lines(), (Lines{"header", "ONE^a;", "TW", "THREE^"}));
+    EXPECT_EQ(others(), kept) << "the original is kept once";
+}
+
+TEST_F(DamagedFile, ACutDocumentIsReportedOnceNamingTheFileAndItsCopy) {
+    scratch.write("Base/Words.dat", whole.substr(0, whole.size() / 2));
+    list.load(folder, "Base\\Words.dat");
+    list.load(folder, "Base\\Words.Dat");
+    const Lines notices = folder.damaged().takeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    std::smatch named;
+    ASSERT_TRUE(std::regex_match(
+        notices[0], named,
+        std::regex(
+            R"(File Base\\Words\.dat is cut short: only the lines before the cut were read, )"
+            R"(and before saving over it the program keeps it as )"
+            R"(Base\\(Words\.dat\.damaged-\d{4}-\d\d-\d\d-\d{6}))")))
+        << notices[0];
+    list.save(folder, "Base\\Words.dat");
+    EXPECT_EQ(others(), Lines{named[1].str()});
+    list.load(folder, "Base\\Words.dat");
+    EXPECT_TRUE(folder.damaged().takeNotices().empty());
+}
+
+TEST_F(DamagedFile, WholeDocumentsAndPlainTextAreNotReported) {
+    for (const std::string& content : {whole, std::string("plain\r\ntext"), std::string()}) {
+        scratch.write("Base/Words.dat", content);
+        list.load(folder, "Base\\Words.dat");
+        list.save(folder, "Base\\Words.dat");
+    }
+    EXPECT_TRUE(folder.damaged().takeNotices().empty());
+    EXPECT_TRUE(others().empty());
+}
+
+// A file mended by hand before the program saved over it needs no copy, and
+// a later cut is news again.
+TEST_F(DamagedFile, AFileMendedBeforeTheSaveIsNotKeptAndANewCutIsReportedAgain) {
+    const std::string cut = whole.substr(0, whole.size() - 1);
+    scratch.write("Base/Words.dat", cut);
+    list.load(folder, "Base\\Words.dat");
+    scratch.write("Base/Words.dat", whole);
+    list.load(folder, "Base\\Words.dat");
+    list.save(folder, "Base\\Words.dat");
+    EXPECT_TRUE(others().empty());
+
+    scratch.write("Base/Words.dat", cut);
+    list.load(folder, "Base\\Words.dat");
+    EXPECT_EQ(folder.damaged().takeNotices().size(), 2u);
+}
+
+} // namespace
+} // namespace orlevan
