@@ -145,7 +145,7 @@ void TForm1::connectHandlers() {
     };
     connect(Speak, &QToolButton::clicked, this, guarded(&TForm1::SpeakClick));
     connect(Talk, &QPushButton::clicked, this, guarded(&TForm1::TalkClick));
-    connect(Input, &QLineEdit::textChanged, this, guarded(&TForm1::InputChange));
+    connect(Input, &PhraseEdit::phraseChanged, this, guarded(&TForm1::InputChange));
     connect(Cancel, &QToolButton::clicked, this, guarded(&TForm1::CancelClick));
     connectMenuItem(N2, &TForm1::N2Click);
     connectMenuItem(N3, &TForm1::N3Click);
