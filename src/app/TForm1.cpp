@@ -168,6 +168,7 @@ void TForm1::connectHandlers() {
     connectMenuItem(User2, &TForm1::User2Click);
     connectMenuItem(Cpu2, &TForm1::Cpu2Click);
     connectMenuItem(Mystring1, &TForm1::Mystring1Click);
+    connectInputAids();
     // Enter anywhere in the window clicks the default button while it is enabled.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
