@@ -5,15 +5,16 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 namespace orlevan {
-namespace {
 
-// Every edit of the line passes here before it lands, typed, pasted,
-// dropped or composed alike, so the filter is in one place.
+// Every edit by the user passes here before it lands, typed, pasted, dropped
+// or composed alike, so the filter is in one place. The program's setText
+// does not: that is what lets F5 and the keyboard go past the typing limit.
 class Cp1251Validator : public QValidator {
 public:
-    using QValidator::QValidator;
+    explicit Cp1251Validator(PhraseEdit* edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString& input, int& position) const override {
         QString kept;
@@ -22,7 +23,8 @@ public:
         int index = 0;
         for (const char32_t codePoint : input.toUcs4()) {
             const int width = codePoint > 0xFFFF ? 2 : 1;
-            if (cp1251::fromUnicode(codePoint) && codePoint >= 0x20) {
+            const auto byte = cp1251::fromUnicode(codePoint);
+            if (byte && cp1251::isLineCharacter(*byte)) {
                 kept += QString::fromUcs4(&codePoint, 1);
                 if (index < position) {
                     ++keptBeforeCursor;
@@ -30,11 +32,48 @@ public:
             }
             index += width;
         }
+        if (edit_->userEvents_ > 0) {
+            keepWithinLimit(kept, keptBeforeCursor, edit_->before_);
+        }
         input = kept;
         position = keptBeforeCursor;
         return Acceptable;
     }
+
+private:
+    // An edit may lengthen the line up to the limit, or not at all when it is
+    // already longer: what it inserted is cut from its end, as QLineEdit's
+    // own maximum length would cut it.
+    static void keepWithinLimit(QString& text, int& cursor, const QString& before) {
+        const qsizetype limit = std::max<qsizetype>(PhraseEdit::kMaxLength, before.size());
+        const qsizetype excess = text.size() - limit;
+        if (excess <= 0) {
+            return;
+        }
+        // The inserted characters lie between what the edit left alone at
+        // either end; there are at least `excess` of them.
+        qsizetype prefix = 0;
+        while (prefix < before.size() && text[prefix] == before[prefix]) {
+            ++prefix;
+        }
+        qsizetype suffix = 0;
+        while (suffix < before.size() - prefix &&
+               text[text.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
+            ++suffix;
+        }
+        const qsizetype insertedEnd = text.size() - suffix;
+        text.remove(insertedEnd - excess, excess);
+        if (cursor >= insertedEnd) {
+            cursor -= static_cast<int>(excess);
+        } else {
+            cursor = static_cast<int>(std::min<qsizetype>(cursor, insertedEnd - excess));
+        }
+    }
+
+    PhraseEdit* edit_;
 };
+
+namespace {
 
 bool isEnabledCommandOf(const QWidget* window, const QKeySequence& keys) {
     for (const QAction* command : window->actions()) {
@@ -48,8 +87,13 @@ bool isEnabledCommandOf(const QWidget* window, const QKeySequence& keys) {
 } // namespace
 
 PhraseEdit::PhraseEdit(QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(kMaxLength);
     setValidator(new Cp1251Validator(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != before_) {
+            before_ = text;
+            emit phraseChanged();
+        }
+    });
 }
 
 bool PhraseEdit::event(QEvent* event) {
@@ -60,7 +104,10 @@ bool PhraseEdit::event(QEvent* event) {
             return true;
         }
     }
-    return QLineEdit::event(event);
+    ++userEvents_;
+    const bool handled = QLineEdit::event(event);
+    --userEvents_;
+    return handled;
 }
 
 } // namespace orlevan

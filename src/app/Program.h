@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Folder.h"
+#include "KeyboardLink.h"
 #include "Random.h"
 #include "TForm1.h"
 #include "TForm2.h"
@@ -23,7 +24,8 @@ public:
     WindowLink link{form1};
     TForm2 form2{link};
     TForm3 form3;
-    TForm4 form4;
+    KeyboardLink keyboardLink{form1};
+    TForm4 form4{keyboardLink};
 };
 
 } // namespace orlevan

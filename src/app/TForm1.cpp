@@ -144,7 +144,7 @@ void TForm1::connectHandlers() {
     };
     connect(Speak, &QToolButton::clicked, this, guarded(&TForm1::SpeakClick));
     connect(Talk, &QPushButton::clicked, this, guarded(&TForm1::TalkClick));
-    connect(Input, &QLineEdit::textChanged, this, guarded(&TForm1::InputChange));
+    connect(Input, &PhraseEdit::phraseChanged, this, guarded(&TForm1::InputChange));
     connect(Cancel, &QToolButton::clicked, this, guarded(&TForm1::CancelClick));
     connectMenuItem(N2, &TForm1::N2Click);
     connectMenuItem(N3, &TForm1::N3Click);
@@ -167,6 +167,7 @@ void TForm1::connectHandlers() {
     connectMenuItem(User2, &TForm1::User2Click);
     connectMenuItem(Cpu2, &TForm1::Cpu2Click);
     connectMenuItem(Mystring1, &TForm1::Mystring1Click);
+    connectInputAids();
     // Enter anywhere in the window clicks the default button while it is enabled.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);

@@ -11,6 +11,7 @@
 #include "Sound.h"
 #include "TurnFrontEnd.h"
 #include "WindowEffects.h"
+#include "WordCompletion.h"
 
 #include <QMainWindow>
 #include <array>
@@ -79,6 +80,7 @@ public:
             *N37 = nullptr, *N38 = nullptr, *N40 = nullptr;
     QAction *User1 = nullptr, *Cpu1 = nullptr, *Mystring2 = nullptr, *User2 = nullptr,
             *Cpu2 = nullptr, *Mystring1 = nullptr, *CpuUser1 = nullptr, *Cpu31 = nullptr;
+    QAction* N36 = nullptr; // Ctrl+S, the layout conversion: a window command with no menu entry
 
     QTimer *T1 = nullptr, *T2 = nullptr, *T3 = nullptr, *T4 = nullptr, *T5 = nullptr, *T6 = nullptr,
            *T7 = nullptr, *T8 = nullptr, *T9 = nullptr, *T10 = nullptr, *T11 = nullptr,
@@ -95,7 +97,10 @@ public:
     // Where the pickers ask the user; a test answers in the user's place.
     std::unique_ptr<PickerDialogs> pickerDialogs;
 
-    int CandidateIndex = -1;
+    // Word completion: CandidateIndex, TypedFragment, CompletionTail.
+    WordCompletion completion;
+    // T5's Tag: the position of the input line the reserved-character scan last examined.
+    int T5Tag = 0;
     // The external-file dialog, whose field names the partner's file, the
     // About window and the keyboard.
     TForm2* Form2 = nullptr;
@@ -149,6 +154,10 @@ public:
     void User2Click();
     void Cpu2Click();
     void Mystring1Click();
+    void EnRusClick();
+    void N36Click();
+    void N22Click();
+    void N23Click();
 
 private:
     // What a turn asks of the window; the program's remarks are shown as its replies are.
@@ -176,6 +185,7 @@ private:
     void buildTimers();
     void connectHandlers();
     void connectMenuItem(QAction* item, void (TForm1::*handler)());
+    void connectInputAids();
     void applySettings();
     QTimer* makeTimer(const char* name, int interval, void (TForm1::*tick)());
     QAction* item(QMenu* menu, const char* name, const QString& caption);

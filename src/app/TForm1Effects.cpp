@@ -1,7 +1,6 @@
 #include "BusyCursor.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
-#include "SecondaryWindow.h"
 #include "TForm1.h"
 #include "TForm4.h"
 #include "Timers.h"
@@ -66,7 +65,7 @@ void TForm1::T7Timer() {
 // the dialogue is written to the log and the program ends.
 void TForm1::T4Timer() {
     if (Form4 && Form4->isVisible()) {
-        closeSecondary(this, T1, Form4);
+        Form4->N2Click();
     }
     ++Tag;
     if (Tag >= ClosingAnimation::kLastTick) {

@@ -1,3 +1,4 @@
+#include "CompletionPanel.h"
 #include "KnowledgeFiles.h"
 #include "TForm1.h"
 #include "TextFile.h"
@@ -20,10 +21,10 @@ void TForm1::N24Click() {
     SpeedWord = readTextFile(folder_, files::Dictionary);
     N24->setChecked(!N24->isChecked());
     if (N24->isChecked()) {
-        SB1[0]->setText(QStringLiteral("[NONE]"));
+        SB1[0]->setText(panel::None);
         switchOn(T11);
     } else {
-        SB1[0]->setText(QStringLiteral("Загрузка окончена"));
+        SB1[0]->setText(panel::Counted);
         T11->stop();
     }
 }

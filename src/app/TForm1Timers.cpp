@@ -1,3 +1,4 @@
+#include "CompletionPanel.h"
 #include "DialogPane.h"
 #include "PhraseEdit.h"
 #include "QtText.h"
@@ -62,16 +63,8 @@ void TForm1::T1Timer() {
     if (!hasText && N24->isChecked()) {
         switchOn(T11);
     }
-    const QString offered = SB1[0]->text();
-    N23->setEnabled(!offered.isEmpty() && offered != QStringLiteral("[NONE]") &&
-                    offered != QStringLiteral("Загрузка окончена"));
+    N23->setEnabled(panel::offersCompletion(SB1[0]->text()));
     Input->setFocus();
-}
-
-// Timers whose work belongs to features still to come.
-void TForm1::T5Timer() {}
-void TForm1::T11Timer() {
-    T11->stop();
 }
 
 } // namespace orlevan

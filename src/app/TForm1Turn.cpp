@@ -79,7 +79,7 @@ void TForm1::clearInput() {
 }
 
 void TForm1::InputChange() {
-    CandidateIndex = -1;
+    completion.CandidateIndex = -1;
     MP1.play();
     if (N24->isChecked()) {
         switchOn(T11);
@@ -92,31 +92,29 @@ void TForm1::InputChange() {
 
 namespace orlevan {
 
-// Every key press of the program, in any of its windows, passes here first.
+// Every key-down of the program, in any of its windows, passes here first.
 // With completion on, Up and Down step through the dictionary; any key shows
 // the entry reached and restarts the search from the entry after it.
 bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     if (SpeedWord.empty() || !N24->isChecked()) {
         return false;
     }
-    // A key press reaches its window once and is then passed on to widgets;
-    // the window's delivery is the one message the hook counts.
-    if (event->type() != QEvent::KeyPress || !receiver->isWindowType()) {
+    // Qt opens every key press with one ShortcutOverride sent to the focus
+    // window, asking whether a widget wants the key, before it looks for a
+    // shortcut; it then hands that same event to the focus widget and its
+    // parents. Its delivery to the window is the one key-down message: a key
+    // that is a shortcut (F5, Enter, Ctrl+S, Ctrl+Z) never becomes a
+    // KeyPress, and any other key does only after this.
+    if (event->type() != QEvent::ShortcutOverride || !receiver->isWindowType()) {
         return false;
     }
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up) {
-        CandidateIndex -= 2;
-    } else if (key == Qt::Key_Down) {
-        CandidateIndex += 1;
-    }
     showBusyCursor();
-    const int entries = static_cast<int>(SpeedWord.size());
-    if (CandidateIndex >= entries) {
-        --CandidateIndex;
-    }
-    CandidateIndex = std::max(CandidateIndex, 0);
-    SB1[0]->setText(toQt(SpeedWord[static_cast<std::size_t>(CandidateIndex)]));
+    const std::size_t shown = completion.keyDown(key == Qt::Key_Up     ? WordCompletion::Key::Up
+                                                 : key == Qt::Key_Down ? WordCompletion::Key::Down
+                                                                       : WordCompletion::Key::Other,
+                                                 SpeedWord.size());
+    SB1[0]->setText(toQt(SpeedWord[shown]));
     switchOn(T11);
     showDefaultCursor();
     return false;

@@ -16,6 +16,12 @@ char32_t toUnicode(unsigned char byte);
 // The byte for a Unicode code point, or nothing when the code page lacks it.
 std::optional<unsigned char> fromUnicode(char32_t codePoint);
 
+// A character the input line takes: any of the code page but the control
+// characters below the space (a tab, a line break, a stray NUL).
+inline bool isLineCharacter(unsigned char byte) {
+    return byte >= 0x20;
+}
+
 std::string toUtf8(std::string_view bytes);
 
 // Characters outside the code page, and malformed UTF-8, become `replacement`.

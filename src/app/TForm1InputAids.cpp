@@ -1,0 +1,85 @@
+#include "CompletionPanel.h"
+#include "DialogPane.h"
+#include "LayoutConversion.h"
+#include "PhraseEdit.h"
+#include "QtText.h"
+#include "ReservedGuard.h"
+#include "SecondaryWindow.h"
+#include "TForm1.h"
+#include "TForm4.h"
+#include "Timers.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace orlevan {
+
+void TForm1::connectInputAids() {
+    connect(EnRus, &QToolButton::clicked, this, [this] { errors_.run([this] { EnRusClick(); }); });
+    // The button's hint has always promised Ctrl+S. As a command of the
+    // window, the input line lets the key through to it.
+    N36 = new QAction(this);
+    N36->setObjectName("N36");
+    N36->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    addAction(N36);
+    connectMenuItem(N36, &TForm1::N36Click);
+    connectMenuItem(N22, &TForm1::N22Click);
+    connectMenuItem(N23, &TForm1::N23Click);
+}
+
+// Text typed with the Latin layout becomes what the same keys give in the
+// Russian one; the line changes (and sounds its key click) only if the text does.
+void TForm1::EnRusClick() {
+    MP3.play();
+    const std::string text = fromQt(Input->text());
+    if (text.empty()) {
+        return;
+    }
+    const std::string converted = layout::toRussian(text);
+    if (converted != text) {
+        Input->setText(toQt(converted));
+    }
+}
+
+// A click made in code runs whatever the button's state.
+void TForm1::N36Click() {
+    EnRusClick();
+}
+
+// One character of the input line per tick. A reserved character anywhere
+// in it costs the whole line, and the pane stops taking the mouse for good.
+void TForm1::T5Timer() {
+    if (guard::scanTick(fromQt(Input->text()), T5Tag)) {
+        RE1->setEnabled(false);
+        Input->clear();
+    }
+}
+
+// One search for the word being typed, shown in panel 0; then the timer
+// waits to be switched on again.
+void TForm1::T11Timer() {
+    const auto found = completion.search(fromQt(Input->text()), SpeedWord);
+    SB1[0]->setText(found ? toQt(SpeedWord[*found]) : panel::None);
+    T11->stop();
+}
+
+// F5: the rest of the offered word, lower-cased, at the end of the line.
+void TForm1::N23Click() {
+    Input->setText(toQt(completion.completed(fromQt(Input->text()))));
+    switchOn(T11);
+}
+
+// The keyboard takes over; the completion standing now is the one its F5 will append.
+void TForm1::N22Click() {
+    if (!Form4) {
+        return;
+    }
+    Talk->setText(toQt(completion.CompletionTail));
+    openSecondary(this, T1, Form4);
+    switchOn(Form4->T1);
+}
+
+} // namespace orlevan
