@@ -1,7 +1,7 @@
 #include "Chat.h"
 
+#include "Cp1251.h"
 #include "DialogueRecord.h"
-#include "Failure.h"
 #include "InputLines.h"
 #include "TerminalText.h"
 
@@ -18,13 +18,8 @@ RemarkSchedule::Time now() {
 
 Chat::Chat(const Folder& folder, const Clock& clock, Random& random, bool remarks,
            std::ostream& out, std::ostream& err)
-    : dialogue_(folder, clock, random), frontEnd_(out, "",
-                                                  [this](bool armed) {
-                                                      if (schedule_) {
-                                                          schedule_->setFollowUp(armed, now());
-                                                      }
-                                                  }),
-      out_(out), err_(err) {
+    : dialogue_(folder, clock, random),
+      frontEnd_(out, "", [this](bool armed) { armFollowUp(armed); }), out_(out), err_(err) {
     if (remarks) {
         schedule_.emplace(now());
     }
@@ -40,23 +35,55 @@ int Chat::run(InputLines& input) {
         });
     }
     std::string line;
-    for (int number = 1; !frontEnd_.closing(); ++number) {
-        InputLines::Next next = InputLines::Next::Timeout;
-        while (next == InputLines::Next::Timeout) {
-            while (const auto timer = schedule_ ? schedule_->due(now()) : std::nullopt) {
-                tick(*timer);
-            }
-            next = input.next(line, schedule_ ? std::optional(schedule_->next()) : std::nullopt);
-        }
-        if (next == InputLines::Next::End) {
-            break;
-        }
+    for (int number = 1; !frontEnd_.closing() && nextLine(input, line); ++number) {
         if (!line.empty()) {
             take(line, number);
         }
     }
-    attempt("", [this] { appendRecordToLogFile(dialogue_); });
+    keepRecord();
+    if (!out_) {
+        err_ << "The replies could not all be written to standard output.\n";
+        failed_ = true;
+    }
     return failed_ ? 1 : 0;
+}
+
+// The window stays open when the log file cannot be written, so the user
+// may mend it and try again; a terminal program ends here, so the record is
+// handed to the user instead of being lost.
+void Chat::keepRecord() {
+    bool kept = false;
+    attempt("", [this, &kept] {
+        appendRecordToLogFile(dialogue_);
+        kept = true;
+    });
+    if (kept) {
+        return;
+    }
+    err_ << "The record of this dialogue was not written; here it is:\n";
+    for (int i = 0; i < dialogue_.Log.count(); ++i) {
+        err_ << cp1251::toUtf8(dialogue_.Log.line(i)) << '\n';
+    }
+    err_ << std::flush;
+}
+
+bool Chat::nextLine(InputLines& input, std::string& line) {
+    while (true) {
+        while (const auto timer = schedule_ ? schedule_->due(now()) : std::nullopt) {
+            tick(*timer);
+        }
+        const auto deadline = schedule_ ? std::optional(schedule_->next()) : std::nullopt;
+        const InputLines::Next next = input.next(line, deadline);
+        if (next != InputLines::Next::Timeout) {
+            return next == InputLines::Next::Line;
+        }
+    }
+}
+
+void Chat::armFollowUp(bool armed) {
+    if (schedule_) {
+        schedule_->setFollowUp(armed, now());
+    }
 }
 
 void Chat::take(const std::string& utf8, int number) {

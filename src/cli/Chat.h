@@ -35,9 +35,12 @@ public:
     int run(InputLines& input);
 
 private:
-    using Now = std::function<RemarkSchedule::Time()>;
-
+    // The next line of input, false at its end; the remarks that fall due
+    // while nobody types are made meanwhile.
+    bool nextLine(InputLines& input, std::string& line);
+    void armFollowUp(bool armed);
     void take(const std::string& utf8, int number);
+    void keepRecord();
     void tick(RemarkSchedule::Timer timer);
     // Runs `step`; a failure is reported after `where` and the dialogue goes on.
     // A timer reports the same failure once, not at every tick.

@@ -78,6 +78,10 @@ int exportFile(const Folder& folder, std::string_view name, std::ostream& out, s
             out << cp1251::toUtf8(lines.line(i)) << '\n';
         }
         out << std::flush;
+        if (!out) {
+            err << "The lines could not all be written to standard output.\n";
+            return 1;
+        }
         return 0;
     } catch (const std::exception& failure) {
         err << failureMessage(failure) << '\n';

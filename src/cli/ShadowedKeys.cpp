@@ -63,17 +63,25 @@ private:
 
 } // namespace
 
+std::optional<std::string> typedKey(std::string_view text) {
+    const WordsLine line = parseWordsLine(text);
+    if (!line.isMain() || !answersFrom(line)) {
+        return std::nullopt;
+    }
+    std::string phrase(line.key);
+    normalise(phrase);
+    return casing::upper(phrase);
+}
+
 std::vector<Shadowing> shadowedKeys(const PhraseList& base) {
     const AnsweringKeys keys(base);
     std::vector<Shadowing> shadowed;
     for (int i = 1; i < base.count(); ++i) {
-        const WordsLine line = parseWordsLine(base.line(i));
-        if (!line.isMain() || !answersFrom(line)) {
+        const auto phrase = typedKey(base.line(i));
+        if (!phrase) {
             continue;
         }
-        std::string phrase(line.key);
-        normalise(phrase);
-        if (const int by = keys.firstBefore(casing::upper(phrase), i); by < i) {
+        if (const int by = keys.firstBefore(*phrase, i); by < i) {
             shadowed.push_back({i, by});
         }
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace orlevan {
@@ -15,6 +18,11 @@ struct Shadowing {
     int line = 0;
     int answeredBy = 0;
 };
+
+// For a main line that gives replies, its key as the user would type it,
+// made ready for the search: normalised and upper-cased. Nothing for any
+// other line.
+std::optional<std::string> typedKey(std::string_view line);
 
 // Every shadowed main line of a phrase base, in file order. The key pass is
 // run on each key as the user would type it; only lines whose keys stand in

@@ -27,7 +27,7 @@ DecodedLine decodeLine(std::string_view utf8) {
     } else {
         std::string character;
         cp1251::appendUtf8(character, trouble->codePoint);
-        line.problem = "\u00AB" + character + "\u00BB (" + codePointName(trouble->codePoint) +
+        line.problem = "«" + character + "» (" + codePointName(trouble->codePoint) +
                        ") has no Windows-1251 character";
     }
     return line;

@@ -105,17 +105,22 @@ TEST(ChatTest, APhraseOfTheLongestLengthIsStillATurn) {
     EXPECT_FALSE(run.out[0].empty());
 }
 
-// A file that cannot be read abandons its turn with the window's message;
-// the dialogue goes on, and only the log file's own failure loses the record.
-TEST(ChatTest, AKnowledgeBaseFailureAbandonsOnlyItsTurn) {
+// A file that cannot be read abandons its turn with the window's message and
+// the dialogue goes on; a log file that cannot be written leaves the record
+// with the user rather than losing it.
+TEST(ChatTest, AKnowledgeBaseFailureAbandonsOnlyItsTurnAndLosesNoRecord) {
     CliFolder work;
     work.remove("Base/W2.Dat");
     work.remove("Base/Log.Ludvar");
     const CliRun run = work.run({"chat", "--no-remarks"}, "совсем новое\nты кто?\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, (Lines{"", "Я программа."}));
-    EXPECT_EQ(run.err, (Lines{"line 1: Cannot open file Base\\W2.Dat.",
-                              "Cannot open file Base\\Log.Ludvar."}));
+    ASSERT_GE(run.err.size(), 3u);
+    EXPECT_EQ(Lines(run.err.begin(), run.err.begin() + 3),
+              (Lines{"line 1: Cannot open file Base\\W2.Dat.", "Cannot open file Base\\Log.Ludvar.",
+                     "The record of this dialogue was not written; here it is:"}));
+    EXPECT_EQ(recordOf(run.err),
+              (Lines{"USER:     Совсем новое.", "USER:     Ты кто?", "CPU:     Я программа."}));
 }
 
 TEST(ChatTest, AMisusedCommandLineIsAUsageError) {

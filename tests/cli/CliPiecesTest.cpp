@@ -1,15 +1,12 @@
-#include "Casing.h"
 #include "Chat.h"
 #include "CliRun.h"
 #include "InputLines.h"
 #include "KnowledgeFiles.h"
-#include "Normalise.h"
 #include "PhraseList.h"
 #include "RemarkSchedule.h"
 #include "ReplySelection.h"
 #include "SequenceRandom.h"
 #include "ShadowedKeys.h"
-#include "WordsLine.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -105,15 +102,10 @@ TEST(ShadowedKeysTest, AgreeWithTheKeyPassOnTheShippedBase) {
     ScriptedRandom random;
     TurnContext context{shipped, buffer, random};
     for (int i = 1; i < base.count(); ++i) {
-        const WordsLine line = parseWordsLine(base.line(i));
-        if (!line.isMain() || !answersFrom(line)) {
-            continue;
-        }
-        std::string phrase(line.key);
-        normalise(phrase);
+        const auto phrase = cli::typedKey(base.line(i));
         DialogueState state;
         Reply reply;
-        if (KeyPass(context, state, casing::upper(phrase), reply) && state.TopicLine < i) {
+        if (phrase && KeyPass(context, state, *phrase, reply) && state.TopicLine < i) {
             expected.push_back({i, state.TopicLine});
         }
     }
