@@ -10,12 +10,6 @@
 #include <optional>
 #include <string>
 
-namespace orlevan {
-class Clock;
-class Folder;
-class Random;
-} // namespace orlevan
-
 namespace orlevan::cli {
 
 class InputLines;

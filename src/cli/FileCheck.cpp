@@ -1,8 +1,7 @@
-#include "FileCheck.h"
-
 #include "Cp1251.h"
 #include "Findings.h"
 #include "Folder.h"
+#include "FolderChecks.h"
 #include "KnowledgeFiles.h"
 #include "PhraseList.h"
 #include "SettingsTable.h"

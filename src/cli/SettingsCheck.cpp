@@ -1,8 +1,7 @@
-#include "SettingsCheck.h"
-
 #include "Casing.h"
 #include "Cp1251.h"
 #include "Findings.h"
+#include "FolderChecks.h"
 #include "SettingsTable.h"
 #include "TerminalText.h"
 
