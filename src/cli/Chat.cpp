@@ -1,8 +1,8 @@
 #include "Chat.h"
 
-#include "Cp1251.h"
 #include "DialogueRecord.h"
 #include "InputLines.h"
+#include "KeptRecord.h"
 #include "TerminalText.h"
 
 #include <ostream>
@@ -40,31 +40,12 @@ int Chat::run(InputLines& input) {
             take(line, number);
         }
     }
-    keepRecord();
+    failed_ = !keepRecord(dialogue_, err_) || failed_;
     if (!out_) {
         err_ << "The replies could not all be written to standard output.\n";
         failed_ = true;
     }
     return failed_ ? 1 : 0;
-}
-
-// The window stays open when the log file cannot be written, so the user
-// may mend it and try again; a terminal program ends here, so the record is
-// handed to the user instead of being lost.
-void Chat::keepRecord() {
-    bool kept = false;
-    attempt("", [this, &kept] {
-        appendRecordToLogFile(dialogue_);
-        kept = true;
-    });
-    if (kept) {
-        return;
-    }
-    err_ << "The record of this dialogue was not written; here it is:\n";
-    for (int i = 0; i < dialogue_.Log.count(); ++i) {
-        err_ << cp1251::toUtf8(dialogue_.Log.line(i)) << '\n';
-    }
-    err_ << std::flush;
 }
 
 bool Chat::nextLine(InputLines& input, std::string& line) {

@@ -34,7 +34,6 @@ private:
     bool nextLine(InputLines& input, std::string& line);
     void armFollowUp(bool armed);
     void take(const std::string& utf8, int number);
-    void keepRecord();
     void tick(RemarkSchedule::Timer timer);
     // Runs `step`; a failure is reported after `where` and the dialogue goes on.
     // A timer reports the same failure once, not at every tick.

@@ -2,6 +2,7 @@
 
 #include "Dialogue.h"
 #include "DialogueRecord.h"
+#include "KeptRecord.h"
 #include "KnowledgeFiles.h"
 #include "TerminalFrontEnd.h"
 #include "TerminalText.h"
@@ -45,7 +46,6 @@ public:
                      << " said nothing, so the conversation ends.\n";
                 break;
             }
-            side.frontEnd.startTurn();
             going = attempt(side, [&] {
                 side.dialogue.turn(phrase, side.frontEnd.previousLine(), side.frontEnd);
             });
@@ -53,7 +53,7 @@ public:
             going = going && !side.frontEnd.closing();
         }
         for (Side* side : {&a_, &b_}) {
-            attempt(*side, [side] { appendRecordToLogFile(side->dialogue); });
+            failed_ = !keepRecord(side->dialogue, err_, side->name + ": ") || failed_;
         }
         return failed_ ? 1 : 0;
     }

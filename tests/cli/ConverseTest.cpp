@@ -64,5 +64,24 @@ TEST(ConverseTest, FiftyTurnsArePrintedAndBothSidesKeepTheirRecords) {
     }
 }
 
+// A turn that fails leaves the other side nothing to answer; both records
+// are still kept, in the log file or, when it cannot take one, on stderr.
+TEST(ConverseTest, AFailedTurnEndsTheConversationAndNoRecordIsLost) {
+    CliFolder a;
+    CliFolder b;
+    b.remove("Base/W2.Dat");
+    b.remove("Base/Log.Ludvar");
+    const CliRun run = runCli({"converse", a.path().string(), b.path().string()}, {},
+                              std::filesystem::temp_directory_path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, Lines{"A: Здравствуй!"});
+    ASSERT_GE(run.err.size(), 3u);
+    EXPECT_EQ(Lines(run.err.begin(), run.err.begin() + 3),
+              (Lines{"B: Cannot open file Base\\W2.Dat.", "B: Cannot open file Base\\Log.Ludvar.",
+                     "B: The record of this dialogue was not written; here it is:"}));
+    EXPECT_EQ(run.err.back().substr(run.err.back().find("] ") + 2), "USER:     Здравствуй!");
+    EXPECT_EQ(completeRecord(a.lines("Base/Log.Ludvar")), Lines{"CPU:     Здравствуй!"});
+}
+
 } // namespace
 } // namespace orlevan::test
