@@ -21,6 +21,7 @@
 #include "KnowledgeFiles.h"
 #include "Learning.h"
 #include "Normalise.h"
+#include "NumberedBase.h"
 #include "PhraseList.h"
 #include "Random.h"
 #include "ReplySelection.h"
@@ -86,13 +87,6 @@ std::string cp(std::string_view utf8) {
     return orlevan::cp1251::fromUtf8(utf8);
 }
 
-// The numbers are of one width, so no key is a piece of another's.
-std::string numbered(std::string_view key, int number) {
-    char digits[16];
-    std::snprintf(digits, sizeof digits, " %07d", number);
-    return std::string(key) + digits;
-}
-
 // `text` on `path` by plain stdio: no encoding, no temporary file, no sync.
 void writePlain(const fs::path& path, const std::string& text) {
     std::FILE* out = std::fopen(path.c_str(), "wb");
@@ -154,36 +148,9 @@ public:
     }
 
 private:
-    // Line 0 as shipped; then the shipped lines over and over; the last line
-    // is "КАК ДЕЛА", which the word turn needs as a key of several words.
+    // The last line is "КАК ДЕЛА", which the word turn needs as a key of several words.
     static PhraseList generate(const PhraseList& shipped, int lines) {
-        const std::vector<std::string> all = shipped.lines();
-        std::vector<const std::string*> sources;
-        const std::string* howAreYou = nullptr;
-        for (std::size_t i = 1; i < all.size(); ++i) {
-            const std::string& line = all[i];
-            if (line.find('^') == std::string::npos) {
-                continue;
-            }
-            sources.push_back(&line);
-            if (orlevan::learningKey(line) == cp("КАК ДЕЛА")) {
-                howAreYou = &line;
-            }
-        }
-        if (sources.empty() || howAreYou == nullptr) {
-            throw orlevan::Failure("The shipped base lacks the line КАК ДЕЛА");
-        }
-        std::vector<std::string> text{all.front()};
-        text.reserve(static_cast<std::size_t>(lines));
-        for (int i = 1; i < lines; ++i) {
-            const std::string& source =
-                i == lines - 1 ? *howAreYou
-                               : *sources[static_cast<std::size_t>(i - 1) % sources.size()];
-            const std::size_t keyEnd = source.find('^');
-            text.push_back(numbered(std::string_view(source).substr(0, keyEnd), i) +
-                           source.substr(keyEnd));
-        }
-        return PhraseList(text);
+        return orlevan::bench::numberedBase(shipped, lines, cp("КАК ДЕЛА"));
     }
 
     void findMiddle(const PhraseList& base) {

@@ -9,13 +9,6 @@
 namespace orlevan {
 namespace {
 
-// A line the passes may answer from: well formed and with an answer. Lines
-// that break the syntax are passed over as if they were not there, so a
-// hand-edited base with a slip in it still answers from its other lines.
-bool answers(const WordsLine& line) {
-    return line.fault == LineFault::None && !line.unanswered();
-}
-
 // Every alternative is equally likely.
 void PickAlternative(const WordsLine& line, DialogueState& state, Random& random) {
     state.ReplyPick = random.below(line.alternativeCount) + 1;
@@ -55,6 +48,16 @@ bool wordsInOrder(std::string_view line, std::size_t keyEnd, std::string_view up
 
 } // namespace
 
+// Lines that break the syntax are passed over as if they were not there, so
+// a hand-edited base with a slip in it still answers from its other lines.
+bool answersFrom(const WordsLine& line) {
+    return line.fault == LineFault::None && !line.unanswered();
+}
+
+std::string_view keyPassPattern(std::string_view text, const WordsLine& line) {
+    return text.substr(0, static_cast<std::size_t>(line.depth) + line.key.size());
+}
+
 bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase) {
     context.RE2.load(context.folder, files::WordsForSearch);
     while (true) {
@@ -72,7 +75,7 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
             state.TopicDepth = 0;
             return false;
         }
-        if (line.depth != state.TopicDepth || !answers(line)) {
+        if (line.depth != state.TopicDepth || !answersFrom(line)) {
             continue;
         }
         state.BranchKey = line.key;
@@ -97,8 +100,7 @@ bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source,
     for (int i = 1; i < context.RE2.count(); ++i) {
         const std::string_view text = context.RE2.line(i);
         const WordsLine line = parseWordsLine(text);
-        // Depth marks belong to the key here: a branch never answers a plain phrase.
-        if (answers(line) && found(text, static_cast<std::size_t>(line.depth) + line.key.size())) {
+        if (answersFrom(line) && found(text, line)) {
             openTopic(state, i);
             PickAlternative(line, state, context.random);
             reply = {source, line.exitMark};
@@ -113,16 +115,17 @@ bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source,
 bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
              Reply& reply) {
     return firstAnswer(context, state, ReplySource::Key, reply,
-                       [&](std::string_view text, std::size_t keyEnd) {
-                           return foundFresh(text.substr(0, keyEnd), upperPhrase);
+                       [&](std::string_view text, const WordsLine& line) {
+                           return foundFresh(keyPassPattern(text, line), upperPhrase);
                        });
 }
 
 bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
               Reply& reply) {
     return firstAnswer(context, state, ReplySource::Word, reply,
-                       [&](std::string_view text, std::size_t keyEnd) {
-                           return wordsInOrder(text, keyEnd, upperPhrase);
+                       [&](std::string_view text, const WordsLine& line) {
+                           return wordsInOrder(text, keyPassPattern(text, line).size(),
+                                               upperPhrase);
                        });
 }
 

@@ -103,20 +103,29 @@ std::string toUtf8(std::string_view bytes) {
     return out;
 }
 
-std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
-    std::string out;
+std::optional<Utf8Trouble> convertUtf8(std::string_view utf8, std::string& out) {
+    out.clear();
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+        const std::size_t start = pos;
         char32_t cp = 0;
         if (!decodeUtf8(utf8, pos, cp)) {
-            return std::nullopt;
+            return Utf8Trouble{true, start, 0};
         }
         const auto byte = fromUnicode(cp);
         if (!byte) {
-            return std::nullopt;
+            return Utf8Trouble{false, start, cp};
         }
         out += static_cast<char>(*byte);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
+    std::string out;
+    if (convertUtf8(utf8, out)) {
+        return std::nullopt;
     }
     return out;
 }

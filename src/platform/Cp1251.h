@@ -30,6 +30,17 @@ std::string fromUtf8(std::string_view utf8, char replacement = '?');
 // Like fromUtf8, but tells the caller that something could not be stored.
 std::optional<std::string> fromUtf8Exactly(std::string_view utf8);
 
+// Why UTF-8 text cannot be stored exactly: the first malformed sequence, or
+// the first character the code page lacks.
+struct Utf8Trouble {
+    bool malformed = false;
+    std::size_t offset = 0; // in bytes of the UTF-8 text
+    char32_t codePoint = 0; // the character the code page lacks
+};
+
+// Converts into `out` up to the first trouble, which it returns.
+std::optional<Utf8Trouble> convertUtf8(std::string_view utf8, std::string& out);
+
 // UTF-8 encoding of one code point (helper shared with the other code pages).
 void appendUtf8(std::string& out, char32_t codePoint);
 

@@ -55,6 +55,10 @@ std::string SettingsTable::value(int row) const {
     return rows_[indexOf(row)].value;
 }
 
+std::string SettingsTable::key(int row) const {
+    return rows_[indexOf(row)].key;
+}
+
 void SettingsTable::setValue(int row, std::string_view value) {
     Row& target = rows_[indexOf(row)];
     target.value = value;

@@ -22,6 +22,8 @@ public:
     int rowCount() const { return static_cast<int>(rows_.size()); }
     // Throws "List index out of bounds (row)" for a row the file does not have.
     std::string value(int row) const;
+    // The text before the first '='; empty for a line without one.
+    std::string key(int row) const;
     void setValue(int row, std::string_view value);
     // Sets the first row whose key equals `key` ignoring case, or adds one at the end.
     void setValueByKey(std::string_view key, std::string_view value);

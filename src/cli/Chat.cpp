@@ -1,0 +1,137 @@
+#include "Chat.h"
+
+#include "DialogueRecord.h"
+#include "InputLines.h"
+#include "KeptRecord.h"
+#include "TerminalText.h"
+
+#include <ostream>
+
+namespace orlevan::cli {
+namespace {
+
+RemarkSchedule::Time now() {
+    return std::chrono::steady_clock::now();
+}
+
+} // namespace
+
+Chat::Chat(const Folder& folder, const Clock& clock, Random& random, bool remarks,
+           std::ostream& out, std::ostream& err)
+    : dialogue_(folder, clock, random),
+      frontEnd_(out, "", [this](bool armed) { armFollowUp(armed); }), out_(out), err_(err) {
+    if (remarks) {
+        schedule_.emplace(now());
+    }
+}
+
+int Chat::run(InputLines& input) {
+    writeRecordHeader(dialogue_);
+    if (schedule_) {
+        attempt("", [this] {
+            if (const auto greeting = remarks_.greeting()) {
+                frontEnd_.say(*greeting);
+            }
+        });
+    }
+    std::string line;
+    for (int number = 1; !frontEnd_.closing() && nextLine(input, line); ++number) {
+        if (!line.empty()) {
+            take(line, number);
+        }
+    }
+    failed_ = !keepRecord(dialogue_, err_) || failed_;
+    if (!out_) {
+        err_ << "The replies could not all be written to standard output.\n";
+        failed_ = true;
+    }
+    return failed_ ? 1 : 0;
+}
+
+bool Chat::nextLine(InputLines& input, std::string& line) {
+    while (true) {
+        while (const auto timer = schedule_ ? schedule_->due(now()) : std::nullopt) {
+            tick(*timer);
+        }
+        const auto deadline = schedule_ ? std::optional(schedule_->next()) : std::nullopt;
+        const InputLines::Next next = input.next(line, deadline);
+        if (next != InputLines::Next::Timeout) {
+            return next == InputLines::Next::Line;
+        }
+    }
+}
+
+void Chat::armFollowUp(bool armed) {
+    if (schedule_) {
+        schedule_->setFollowUp(armed, now());
+    }
+}
+
+void Chat::take(const std::string& utf8, int number) {
+    const std::string where = "line " + std::to_string(number) + ": ";
+    DecodedLine phrase = decodeLine(utf8);
+    if (phrase.problem.empty()) {
+        phrase.problem = phraseProblem(phrase.text);
+    }
+    frontEnd_.startTurn();
+    if (!phrase.problem.empty()) {
+        err_ << where << phrase.problem << "; the line is not taken as a phrase.\n" << std::flush;
+        failed_ = true;
+    } else {
+        attempt(where, [&] {
+            dialogue_.turn(std::move(phrase.text), frontEnd_.previousLine(), frontEnd_);
+        });
+    }
+    // Without remarks a script reads one line for each line it wrote, so a
+    // line that got no reply still gets its (empty) line.
+    if (!schedule_ && !frontEnd_.replied()) {
+        out_ << '\n' << std::flush;
+    }
+}
+
+void Chat::tick(RemarkSchedule::Timer timer) {
+    if (timer == RemarkSchedule::Timer::Pause) {
+        attempt(
+            "",
+            [this] {
+                if (const auto remark = remarks_.pauseTick()) {
+                    frontEnd_.say(*remark);
+                }
+            },
+            &pauseFailure_);
+        return;
+    }
+    attempt(
+        "",
+        [this] {
+            if (const auto remark =
+                    remarks_.followUpTick(static_cast<int>(RemarkSchedule::kInterval.count()))) {
+                frontEnd_.say(*remark);
+                schedule_->setFollowUp(false, now());
+            }
+        },
+        &followUpFailure_);
+}
+
+void Chat::attempt(const std::string& where, const std::function<void()>& step,
+                   std::string* lastFailure) {
+    try {
+        step();
+        if (lastFailure) {
+            lastFailure->clear();
+        }
+        return;
+    } catch (const std::exception& failure) {
+        failed_ = true;
+        const std::string message = failureMessage(failure);
+        if (lastFailure) {
+            if (*lastFailure == message) {
+                return;
+            }
+            *lastFailure = message;
+        }
+        err_ << where << message << '\n' << std::flush;
+    }
+}
+
+} // namespace orlevan::cli

@@ -1,0 +1,93 @@
+#include "Check.h"
+
+#include "Cp1251.h"
+#include "Findings.h"
+#include "Folder.h"
+#include "FolderChecks.h"
+#include "KnowledgeFiles.h"
+#include "PhraseList.h"
+#include "Random.h"
+#include "SettingsTable.h"
+#include "ShadowedKeys.h"
+#include "Statistics.h"
+#include "TerminalText.h"
+#include "WordsLine.h"
+#include "WordsLineProblems.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace orlevan::cli {
+namespace {
+
+void checkWordsLines(const PhraseList& base, Findings& findings) {
+    const std::string_view name = files::WordsForLearning;
+    if (base.count() == 0) {
+        findings.add(name, "no header line: the phrase base starts on the second line");
+        return;
+    }
+    for (int i = 1; i < base.count(); ++i) {
+        for (const std::string& problem : wordsLineProblems(base.line(i))) {
+            findings.add(name, i + 1, problem);
+        }
+    }
+}
+
+void listShadowed(const PhraseList& base, Findings& findings) {
+    for (const Shadowing& shadowing : shadowedKeys(base)) {
+        const std::string_view answering = base.line(shadowing.answeredBy);
+        const std::string problem =
+            "key «" + cp1251::toUtf8(parseWordsLine(base.line(shadowing.line)).key) +
+            "» is answered by line " + std::to_string(shadowing.answeredBy + 1) + " «" +
+            cp1251::toUtf8(answering.substr(0, answering.find('^', 1))) + "»";
+        findings.add(files::WordsForLearning, shadowing.line + 1, problem);
+    }
+}
+
+// What the status bar and the menu "Подробнее о базе" show.
+void printCounts(const Folder& folder, std::ostream& out) {
+    PhraseList buffer;
+    SystemRandom unused;
+    TurnContext context{folder, buffer, unused};
+    try {
+        const PhraseCounts phrases = countPhrases(context);
+        const ExpressionCounts expressions = countExpressions(context);
+        out << cp1251::toUtf8(phraseCountsText(phrases)) << '\n'
+            << "Входящие выражения:" << countSuffix(expressions.incoming) << '\n'
+            << "Исходящие выражения:" << countSuffix(expressions.outgoing) << '\n'
+            << "Итого:" << countSuffix(expressions.total()) << '\n';
+    } catch (const std::exception& failure) {
+        out << "No counts: " << failureMessage(failure) << '\n';
+    }
+}
+
+} // namespace
+
+int runCheck(const Folder& folder, bool shadowed, std::ostream& out) {
+    Findings findings(out);
+    if (!std::filesystem::is_directory(folder.root())) {
+        out << folder.root().string() << ": no such folder\n";
+        return 1;
+    }
+    checkFiles(folder, findings);
+    // A file that does not load has been reported already.
+    PhraseList base;
+    try {
+        base.load(folder, files::WordsForLearning);
+        checkWordsLines(base, findings);
+        if (shadowed) {
+            listShadowed(base, findings);
+        }
+    } catch (const std::exception&) {
+    }
+    try {
+        SettingsTable settings;
+        settings.load(folder);
+        checkSettings(settings, findings);
+    } catch (const std::exception&) {
+    }
+    printCounts(folder, out);
+    return findings.count() > 0 ? 1 : 0;
+}
+
+} // namespace orlevan::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace orlevan::cli {
+
+// What the user asked for on the command line.
+struct CommandLine {
+    enum class Command { Help, Chat, Check, Export, Import, Converse };
+
+    Command command = Command::Help;
+    std::optional<std::uint64_t> seed;
+    // Chat: remarks on or off; nothing leaves it to whether a person types.
+    std::optional<bool> remarks;
+    bool shadowed = false;
+    int turns = 20;
+    // The folders or the file the command works on.
+    std::vector<std::string> operands;
+};
+
+// A command line that asks for nothing this program does.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+extern const char* const kUsage;
+
+} // namespace orlevan::cli

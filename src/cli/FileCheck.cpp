@@ -1,0 +1,118 @@
+#include "Cp1251.h"
+#include "Findings.h"
+#include "Folder.h"
+#include "FolderChecks.h"
+#include "KnowledgeFiles.h"
+#include "PhraseList.h"
+#include "SettingsTable.h"
+#include "TerminalText.h"
+#include "TextFile.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orlevan::cli {
+namespace {
+
+// Loaded through the work buffer: rich text or plain text.
+constexpr std::array<std::string_view, 11> kRichTextFiles = {
+    files::WordsForLearning,
+    files::Povtor,
+    files::X,
+    files::Collection,
+    files::BigString,
+    files::W1,
+    files::W2,
+    files::AI,
+    files::Begin,
+    files::Pause,
+    files::DialogueLog,
+};
+
+// Plain-text lists.
+constexpr std::array<std::string_view, 3> kPlainTextFiles = {
+    files::Dictionary,
+    SettingsTable::kFileName,
+    "ReadMe.Txt",
+};
+
+// The window opens these at start; only their presence is the folder's business.
+constexpr std::array<std::string_view, 7> kOtherFiles = {
+    "Sound\\KeyBoard.wav", "Sound\\Button3.wav", "Sound\\Button2.wav", "Sound\\Button1.wav",
+    "Sound\\CpuSound.wav", "Sound\\Close.wav",   "Images\\Foto.bmp",
+};
+
+// Windows-1251 text with Russian in it is almost never valid UTF-8, so a
+// file whose every line is, and that has any byte above ASCII, was saved
+// as UTF-8: the program would show its Russian as gibberish.
+bool savedAsUtf8(const std::vector<std::string>& lines) {
+    bool beyondAscii = false;
+    std::string scratch;
+    for (const std::string& line : lines) {
+        const auto trouble = cp1251::convertUtf8(line, scratch);
+        if (trouble && trouble->malformed) {
+            return false;
+        }
+        beyondAscii = beyondAscii || line != scratch;
+    }
+    return beyondAscii;
+}
+
+void checkText(std::string_view name, const std::vector<std::string>& lines, Findings& findings) {
+    if (savedAsUtf8(lines)) {
+        findings.add(name, "saved as UTF-8, not Windows-1251 (orlevan-cli import converts it)");
+        return;
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find('\x98') != std::string::npos) {
+            findings.add(name, static_cast<int>(i + 1),
+                         "byte 0x98, which stands for no Windows-1251 character");
+        }
+    }
+}
+
+// The file's lines, or nothing when it is missing or does not read.
+template <typename Read>
+std::optional<std::vector<std::string>> linesOf(const Folder& folder, std::string_view name,
+                                                Findings& findings, Read read) {
+    if (!folder.find(name)) {
+        findings.add(name, "missing");
+        return std::nullopt;
+    }
+    try {
+        return read();
+    } catch (const std::exception& failure) {
+        findings.add(name, failureMessage(failure));
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void checkFiles(const Folder& folder, Findings& findings) {
+    PhraseList buffer;
+    for (const std::string_view name : kRichTextFiles) {
+        const auto lines = linesOf(folder, name, findings, [&] {
+            buffer.load(folder, name);
+            return buffer.lines();
+        });
+        if (lines) {
+            checkText(name, *lines, findings);
+        }
+    }
+    for (const std::string_view name : kPlainTextFiles) {
+        const auto lines =
+            linesOf(folder, name, findings, [&] { return readTextFile(folder, name); });
+        if (lines) {
+            checkText(name, *lines, findings);
+        }
+    }
+    for (const std::string_view name : kOtherFiles) {
+        if (!folder.find(name)) {
+            findings.add(name, "missing");
+        }
+    }
+}
+
+} // namespace orlevan::cli

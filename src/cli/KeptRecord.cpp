@@ -1,0 +1,27 @@
+#include "KeptRecord.h"
+
+#include "Cp1251.h"
+#include "Dialogue.h"
+#include "DialogueRecord.h"
+#include "TerminalText.h"
+
+#include <ostream>
+
+namespace orlevan::cli {
+
+bool keepRecord(Dialogue& dialogue, std::ostream& err, std::string_view who) {
+    try {
+        appendRecordToLogFile(dialogue);
+        return true;
+    } catch (const std::exception& failure) {
+        err << who << failureMessage(failure) << '\n'
+            << who << "The record of this dialogue was not written; here it is:\n";
+        for (int i = 0; i < dialogue.Log.count(); ++i) {
+            err << cp1251::toUtf8(dialogue.Log.line(i)) << '\n';
+        }
+        err << std::flush;
+        return false;
+    }
+}
+
+} // namespace orlevan::cli

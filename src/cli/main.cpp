@@ -1,0 +1,82 @@
+#include "Chat.h"
+#include "Check.h"
+#include "Clock.h"
+#include "CommandLine.h"
+#include "Converse.h"
+#include "ExportImport.h"
+#include "Folder.h"
+#include "InputLines.h"
+#include "Random.h"
+#include "SequenceRandom.h"
+#include "TerminalText.h"
+
+#include <clocale>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+using orlevan::Folder;
+using namespace orlevan::cli;
+
+// The window reseeds from the time of day; a run given a seed can be repeated.
+std::unique_ptr<orlevan::Random> generator(const CommandLine& line) {
+    if (line.seed) {
+        return std::make_unique<SequenceRandom>(*line.seed);
+    }
+    return std::make_unique<orlevan::SystemRandom>();
+}
+
+int run(const CommandLine& line) {
+    orlevan::SystemClock clock;
+    const Folder here(std::filesystem::current_path());
+    switch (line.command) {
+    case CommandLine::Command::Help:
+        std::cout << kUsage;
+        return 0;
+    case CommandLine::Command::Chat: {
+        // A person at a terminal hears the program's own remarks; a script
+        // gets one line for each line it writes.
+        const bool remarks = line.remarks.value_or(::isatty(STDIN_FILENO) == 1);
+        const auto random = generator(line);
+        InputLines input(STDIN_FILENO);
+        return Chat(here, clock, *random, remarks, std::cout, std::cerr).run(input);
+    }
+    case CommandLine::Command::Check:
+        return runCheck(line.operands.empty() ? here : Folder(line.operands[0]), line.shadowed,
+                        std::cout);
+    case CommandLine::Command::Export:
+        return exportFile(here, line.operands[0], std::cout, std::cerr);
+    case CommandLine::Command::Import:
+        return importFile(here, line.operands[0], std::cin, std::cerr);
+    case CommandLine::Command::Converse: {
+        const auto random = generator(line);
+        return converse(Folder(line.operands[0]), Folder(line.operands[1]), line.turns, clock,
+                        *random, std::cout, std::cerr);
+    }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Times and dates in the log follow the user's own formats.
+    std::setlocale(LC_TIME, "");
+    std::ios::sync_with_stdio(false);
+    CommandLine line;
+    try {
+        line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const UsageError& error) {
+        std::cerr << "orlevan-cli: " << error.what() << '\n' << kUsage;
+        return 2;
+    }
+    try {
+        return run(line);
+    } catch (const std::exception& failure) {
+        std::cerr << "orlevan-cli: " << failureMessage(failure) << '\n';
+        return 1;
+    }
+}

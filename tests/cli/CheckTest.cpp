@@ -1,0 +1,128 @@
+#include "CliRun.h"
+#include "Cp1251.h"
+#include "KnowledgeFiles.h"
+#include "PhraseList.h"
+#include "Random.h"
+#include "Statistics.h"
+
+#include <gtest/gtest.h>
+
+namespace orlevan::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+// The check's findings: every line before the counts.
+Lines findings(const CliRun& run) {
+    Lines found;
+    for (const auto& line : run.out) {
+        if (line.starts_with("Программе известно:") || line.starts_with("No counts")) {
+            break;
+        }
+        found.push_back(line);
+    }
+    return found;
+}
+
+TEST(CheckTest, TheShippedFolderIsCleanAndItsCountsAreTheWindows) {
+    ScratchFolder shipped;
+    fs::copy(ORLEVAN_DATA, shipped.path(), fs::copy_options::recursive);
+    const CliRun run = runCli({"check", shipped.path().string()}, {}, fs::temp_directory_path());
+    EXPECT_EQ(run.status, 0);
+
+    const Folder folder(shipped.path());
+    PhraseList buffer;
+    SystemRandom random;
+    TurnContext context{folder, buffer, random};
+    const ExpressionCounts counts = countExpressions(context);
+    EXPECT_EQ(run.out, (Lines{cp1251::toUtf8(phraseCountsText(countPhrases(context))),
+                              "Входящие выражения:" + countSuffix(counts.incoming),
+                              "Исходящие выражения:" + countSuffix(counts.outgoing),
+                              "Итого:" + countSuffix(counts.total())}));
+}
+
+TEST(CheckTest, EveryKindOfProblemIsFoundWithItsLine) {
+    CliFolder work;
+    work.remove("Sound/CpuSound.wav");
+    work.writeLines("Base/Words.dat", {
+                                          "Фразы с ошибками",
+                                          "ПРИВЕТ.^Привет!;",
+                                          "ПОКА без крышки",
+                                          "",
+                                          "КАК ДЕЛА?^Хорошо.;;",
+                                          "ТЫ КТО?^Я программа.;хвост",
+                                          "А;Б^ответ;",
+                                          "Привет.^Здравствуй!;",
+                                          "___",
+                                          "ДА^;хвост",
+                                          "ПОКА.^До встречи!;@",
+                                      });
+    work.remove("Base/Pause.Dat");
+    work.write("Base/W1.Dat", "Не знаю.\r\n");
+    work.write("Base/X.Dat", w("Не надо так.\r\nВот") + "\x98" + w("так.\r\n"));
+    std::string settings = work.read("Config.ini");
+    settings.replace(settings.find("MainBackColor=12632256"), 22, "MainBackColor=abc");
+    settings.replace(settings.find("UserFontStyle=[]"), 16, "UserFontStyle=[Bold]");
+    settings.replace(settings.find("Adres="), 6, "Address=");
+    work.write("Config.ini", settings);
+
+    const CliRun run = work.run({"check"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        findings(run),
+        (Lines{
+            "Base\\X.Dat:2: byte 0x98, which stands for no Windows-1251 character",
+            "Base\\W1.Dat: saved as UTF-8, not Windows-1251 (orlevan-cli import converts it)",
+            "Base\\Pause.Dat: missing",
+            "Sound\\CpuSound.wav: missing",
+            "Base\\Words.dat:3: no '^' after the key",
+            "Base\\Words.dat:4: empty line",
+            "Base\\Words.dat:5: empty alternative (';' right after '^' or after another ';')",
+            "Base\\Words.dat:6: text after the last ';' that is not the exit mark '@'",
+            "Base\\Words.dat:7: ';' in the key «А;Б»",
+            "Base\\Words.dat:8: lower-case letter in the key «Привет.»: such a key can "
+            "never match",
+            "Base\\Words.dat:9: no key after the depth marks '_'",
+            "Base\\Words.dat:10: empty alternative (';' right after '^' or after another ';')",
+            "Base\\Words.dat:10: text after the last ';' that is not the exit mark '@'",
+            "Config.ini:7: 'abc' is not a valid integer value.",
+            "Config.ini:20: «[Bold]» is no font style: [], [fsItalic], [fsBold] or "
+            "[fsBold,fsItalic]",
+            "Config.ini:31: the key is «Address», but the shared file's path is read from "
+            "the row keyed Adres",
+        }));
+    // The counts are those of whatever is there; a missing reply file leaves none.
+    EXPECT_EQ(run.out.back(), "No counts: Cannot open file Base\\Pause.Dat.");
+}
+
+TEST(CheckTest, ShadowedKeysAreListedWithTheLineThatAnswersThem) {
+    CliFolder work;
+    work.writeLines("Base/Words.dat", {
+                                          "Ключи",
+                                          "ПРИВЕТ^Привет!;",
+                                          "ПРИВЕТ, ДРУГ.^Здравствуй, друг!;",
+                                          "КАК ДЕЛА?^Хорошо.;",
+                                          "_ПРИВЕТ^Ветка.;",
+                                          "ДЕЛА?^Так себе.;",
+                                          "ТЫ КАК ДЕЛА?^Нормально.;",
+                                          "ПОКА^",
+                                          "АБ^Аб.;",
+                                          // "АБ" stands in "ААБ.", but the matcher misses it there.
+                                          "ААБ^Ааб.;",
+                                          "ПРИВЕТ^Ещё раз.;",
+                                      });
+    const Lines shadowed = {
+        "Base\\Words.dat:3: key «ПРИВЕТ, ДРУГ.» is answered by line 2 «ПРИВЕТ»",
+        "Base\\Words.dat:7: key «ТЫ КАК ДЕЛА?» is answered by line 4 «КАК ДЕЛА?»",
+        "Base\\Words.dat:11: key «ПРИВЕТ» is answered by line 2 «ПРИВЕТ»",
+    };
+    const CliRun plain = work.run({"check"});
+    const CliRun withShadowed = work.run({"check", "--shadowed"});
+    EXPECT_EQ(findings(plain), Lines{});
+    EXPECT_EQ(withShadowed.status, 1);
+    EXPECT_EQ(findings(withShadowed), shadowed);
+}
+
+} // namespace
+} // namespace orlevan::test
