@@ -60,6 +60,20 @@ void ErrorBox::run(const std::function<void()>& handler) {
     }
 }
 
+// What makes two failures of a timer one and the same. A file that cannot
+// be opened or made is one cause whatever its name: the partner's path,
+// typed letter by letter while the reading timer runs, names a new missing
+// file at every tick.
+QString ErrorBox::causeOf(const QString& text) {
+    for (const QString& fileFailure :
+         {QStringLiteral("Cannot open file "), QStringLiteral("Cannot create file ")}) {
+        if (text.startsWith(fileFailure)) {
+            return fileFailure;
+        }
+    }
+    return text;
+}
+
 void ErrorBox::runTick(const QObject* timer, const std::function<void()>& handler) {
     const QString text = attempt(handler);
     showDamage();
@@ -67,10 +81,11 @@ void ErrorBox::runTick(const QObject* timer, const std::function<void()>& handle
         lastTimerFailure_.remove(timer);
         return;
     }
-    if (lastTimerFailure_.value(timer) == text) {
+    const QString cause = causeOf(text);
+    if (lastTimerFailure_.value(timer) == cause) {
         return;
     }
-    lastTimerFailure_.insert(timer, text);
+    lastTimerFailure_.insert(timer, cause);
     show(text);
 }
 

@@ -28,9 +28,9 @@ public:
     // Runs a click, menu or start-up handler; each failure is shown.
     void run(const std::function<void()>& handler);
 
-    // Runs one tick of `timer`. A timer that fails the same way on every tick
-    // shows its box once; it is shown again only after a tick has succeeded
-    // or the failure has changed.
+    // Runs one tick of `timer`. A timer that fails for the same cause on every
+    // tick shows its box once; it is shown again only after a tick has
+    // succeeded or the cause has changed.
     void runTick(const QObject* timer, const std::function<void()>& handler);
 
     static QString textOf(std::string_view message);
@@ -39,6 +39,7 @@ private:
     // The message shown, or an empty text when the handler succeeded.
     QString attempt(const std::function<void()>& handler);
     void show(const QString& text) const;
+    static QString causeOf(const QString& text);
     void showDamage() const;
 
     QWidget* parent_;

@@ -111,8 +111,13 @@ private slots:
             errors.runTick(&second, [] { throw Failure::cannotOpen("Base\\X.Dat"); });
         }
         QCOMPARE(shown.size(), 2);
-        errors.runTick(&first, [] { throw Failure::cannotOpen("Base\\W1.Dat"); });
-        QCOMPARE(shown.size(), 3); // a different failure of the same timer is shown
+        // A path typed letter by letter fails with a new name each tick: one cause.
+        for (const char* typed : {"/t", "/tm", "/tmp/s", "/tmp/sh"}) {
+            errors.runTick(&first, [typed] { throw Failure::cannotOpen(typed); });
+        }
+        QCOMPARE(shown.size(), 2);
+        errors.runTick(&first, [] { throw Failure::notInteger("x"); });
+        QCOMPARE(shown.size(), 3); // a different cause of the same timer is shown
     }
 };
 
