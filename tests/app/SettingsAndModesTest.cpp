@@ -1,0 +1,251 @@
+#include "DialogPane.h"
+#include "PhraseEdit.h"
+#include "SpinEdit.h"
+#include "TForm1.h"
+#include "TForm2.h"
+#include "TForm3.h"
+#include "TextLines.h"
+#include "WorkFolder.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <deque>
+
+using namespace orlevan;
+using test::w;
+
+namespace {
+
+// Answers the pickers in the user's place: each queued answer once, then cancel.
+struct ScriptedPickers : PickerDialogs {
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<QFont>> fonts;
+    int asked = 0;
+
+    std::optional<QColor> pickColour(const QColor&) override { return next(colours); }
+    std::optional<QFont> pickFont(const QFont&) override { return next(fonts); }
+
+    template <typename T> std::optional<T> next(std::deque<std::optional<T>>& answers) {
+        ++asked;
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+QFont font(const char* family, int size, bool bold, bool italic) {
+    QFont font(QString::fromLatin1(family));
+    font.setPointSize(size);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace
+
+// The settings file, the computer-to-computer mode with its dialog, the
+// About window and the appearance items of the menu.
+class SettingsAndModesTest : public QObject, test::WindowSession {
+    Q_OBJECT
+
+    static void confirmDialog(TForm1& form, const QString& path, int seconds) {
+        form.N38->trigger();
+        form.Form2->Edit1->setText(path);
+        form.Form2->SpinEdit1->setValue(seconds);
+        form.Form2->Button1->click();
+    }
+
+private slots:
+    void init() { boxes.clear(); }
+
+    void confirmingWritesBackEveryRowAsReadWithThePathAndTheRepeatFlag() {
+        test::WorkFolder folder;
+        folder.setConfigRow(2, "Comment=two  blanks  and a = sign");
+        const std::string before = folder.read("Config.ini");
+        TForm1& form = start(folder);
+        form.N15->trigger();
+        QCOMPARE(folder.read("Config.ini"), before); // nothing until the dialog is confirmed
+
+        form.N38->trigger();
+        QCOMPARE(form.Form2->Edit1->text(), QStringLiteral("D:\\Txt.Dat"));
+        QVERIFY(!form.isEnabled() && !form.T1->isActive() && form.Form2->isVisible());
+        confirmDialog(form, QStringLiteral("/tmp/общий.txt"), 5);
+        auto rows = splitTextLines(before);
+        rows[30] = w("Adres=/tmp/общий.txt");
+        rows[32] = "Repeat=No";
+        QCOMPARE(folder.read("Config.ini"), joinTextLines(rows));
+        QCOMPARE(form.Form2->SpinEdit1->value(), 5000);
+        QVERIFY(form.isEnabled() && form.T1->isActive() && !form.Form2->isVisible());
+
+        // Opening again shows the stored path and a fresh number.
+        form.N38->trigger();
+        QCOMPARE(form.Form2->Edit1->text(), QStringLiteral("/tmp/общий.txt"));
+        QCOMPARE(form.Form2->SpinEdit1->value(), 1);
+        QVERIFY(boxes.isEmpty());
+    }
+
+    void cancelKeepsTheFieldsAndWritesNothingAndAnEmptyPathIsRefused() {
+        test::WorkFolder folder;
+        const std::string before = folder.read("Config.ini");
+        TForm1& form = start(folder);
+        form.N38->trigger();
+        form.Form2->Edit1->setText(QStringLiteral("/tmp/partner.txt"));
+        form.Form2->SpinEdit1->setValue(7);
+        QTest::keyClick(form.Form2, Qt::Key_Escape);
+        QVERIFY(!form.Form2->isVisible() && form.isEnabled() && form.T1->isActive());
+        QCOMPARE(form.Form2->SpinEdit1->value(), 7);
+        QCOMPARE(form.Form2->Edit1->text(), QStringLiteral("/tmp/partner.txt"));
+
+        form.N38->trigger();
+        form.Form2->Edit1->clear();
+        QTest::keyClick(form.Form2->Edit1, Qt::Key_Return); // Enter confirms
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes.front().startsWith(QStringLiteral("Путь файла")));
+        QVERIFY(form.Form2->isVisible() && !form.isEnabled());
+        QCOMPARE(folder.read("Config.ini"), before);
+    }
+
+    void theDefaultsKeepTheirMarkOnlyWhenTheDialogsFieldsAlreadyHeldThem() {
+        test::WorkFolder folder;
+        TForm1& form = start(folder);
+        confirmDialog(form, QStringLiteral("D:\\Txt.Dat"), 5);
+        QVERIFY(!form.N13->isChecked());
+        form.N13->trigger();
+        QVERIFY(!form.N13->isChecked()); // 5000 became 1000
+        form.N13->trigger();
+        QVERIFY(form.N13->isChecked());
+        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+        QVERIFY(form.Input->font().bold());
+        QCOMPARE(form.RE1->palette().color(QPalette::Base), QColor(192, 192, 192));
+    }
+
+    void thePartnersPhraseIsReadByEnterOrAnsweredByTimer() {
+        test::WorkFolder folder;
+        folder.write("Shared.txt", w("как дела?\r\n"));
+        TForm1& form = start(folder);
+        form.Form2->Edit1->setText(QString::fromStdString((folder.path() / "Shared.txt").string()));
+        form.Cpu31->trigger();
+        QVERIFY(form.T6->isActive() && !form.T1->isActive());
+        QCOMPARE(form.SB1[2]->text(), QStringLiteral("Режим Cpu\\Cpu"));
+
+        form.Talk->setEnabled(false);
+        form.T6Timer(); // by Enter: the phrase waits for the user
+        QVERIFY(form.Talk->isEnabled());
+        QCOMPARE(form.RE1->lineCount(), 1); // only the mode's service line
+
+        form.Form2->RB2->click();
+        form.Form2->SpinEdit1->setValue(0); // still being typed: the timer keeps a tick
+        random.draws = {1, 0, 1};
+        form.T6Timer();
+        QCOMPARE(form.T6->interval(), TForm1::kShortestTick);
+        QVERIFY(!form.Talk->isEnabled());
+        QCOMPARE(form.RE1->lineText(1), QStringLiteral("Как дела?"));
+        PhraseList written;
+        written.load(form.folder(), "Shared.txt");
+        QCOMPARE(written.lines(), std::vector<std::string>{w("Хорошо.")});
+
+        form.Form2->SpinEdit1->setValue(5000);
+        form.T6Timer();
+        QCOMPARE(form.T6->interval(), 5000);
+
+        folder.remove("Shared.txt");
+        form.T6->setInterval(1);
+        QTest::qWait(100);
+        QCOMPARE(boxes.size(), 1); // reported once while the mode keeps trying
+        QVERIFY(boxes.front().startsWith(QStringLiteral("Cannot open file ")));
+        QVERIFY(form.T6->isActive());
+
+        form.CpuUser1->trigger();
+        QVERIFY(!form.T6->isActive() && form.T1->isActive());
+        QCOMPARE(form.RE1->lineText(form.RE1->lineCount() - 2),
+                 QStringLiteral("Сервис:   // Режим диалога Cpu\\User."));
+    }
+
+    void theAboutWindowShowsItsHistoryOnRequest() {
+        test::WorkFolder folder;
+        TForm1& form = start(folder);
+        QVERIFY(boxes.isEmpty()); // the picture was found
+        form.N12->trigger();
+        QVERIFY(form.Form3->isVisible() && !form.isEnabled() && !form.T1->isActive());
+        form.Form3->Button1->click();
+        QCOMPARE(form.Form3->designHeight(), TForm3::kExpanded);
+        QVERIFY(form.Form3->Memo1->toPlainText().startsWith(QStringLiteral("ОРЛЕВАН")));
+        form.Form3->Button1->click();
+        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+
+        folder.remove("ReadMe.Txt");
+        form.Form3->Button1->click();
+        QCOMPARE(boxes, QStringList{QStringLiteral("Cannot open file ReadMe.Txt.")});
+        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+
+        form.Form3->setDesignHeight(200); // any other height only grows
+        form.Form3->Button1->click();
+        form.Form3->Button2->click();
+        QVERIFY(!form.Form3->isVisible() && form.isEnabled() && form.T1->isActive());
+        form.N12->trigger();
+        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+    }
+
+    void colourAndFontItemsApplyWhatIsPickedAndTakeTheDefaultsMarkOff() {
+        test::WorkFolder folder;
+        TForm1& form = start(folder);
+        auto* pickers = new ScriptedPickers;
+        form.pickerDialogs.reset(pickers);
+        const QColor speakBefore = form.Speak->palette().color(QPalette::ButtonText);
+
+        // N9: the first showing cancelled, the other two confirmed.
+        pickers->colours = {std::nullopt, QColor(Qt::red), QColor(Qt::blue)};
+        form.N9->trigger();
+        QCOMPARE(pickers->asked, 3);
+        QCOMPARE(form.Speak->palette().color(QPalette::ButtonText), speakBefore);
+        QCOMPARE(form.Cancel->palette().color(QPalette::ButtonText), QColor(Qt::red));
+        QCOMPARE(form.EnRus->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        QVERIFY(!form.N13->isChecked());
+
+        form.N13->trigger();
+        form.N13->trigger();
+        form.N6->trigger(); // cancelled: only the mark goes
+        QVERIFY(!form.N13->isChecked());
+
+        // A cancelled line font still gives the pane the picker's size and style.
+        form.pickers.FontDialog1 = font("Liberation Serif", 12, true, false);
+        form.User2->trigger();
+        QCOMPARE(form.RE1->insertionFont().pointSize(), 12);
+        QVERIFY(form.RE1->insertionFont().bold());
+        QVERIFY(form.RE1->insertionFont().family() != QStringLiteral("Liberation Serif"));
+        pickers->fonts = {font("Liberation Mono", 14, false, true)};
+        form.Cpu2->trigger();
+        QCOMPARE(form.pickers.FontDialog2.pointSize(), 14);
+        QCOMPARE(form.RE1->insertionFont().family(), QStringLiteral("Liberation Mono"));
+        QVERIFY(form.RE1->insertionFont().italic());
+
+        // The input line's font keeps its size whatever is picked.
+        pickers->fonts = {font("Liberation Serif", 20, false, true)};
+        form.Mystring1->trigger();
+        QCOMPARE(form.Input->font().family(), QStringLiteral("Liberation Serif"));
+        QVERIFY(form.Input->font().italic());
+        QCOMPARE(form.Input->font().pointSize(), 8);
+
+        pickers->colours = {QColor(Qt::green)};
+        form.User1->trigger();
+        QCOMPARE(form.pickers.ColorDialog2, QColor(Qt::green));
+        random.draws = {1, 0, 1};
+        say(form, QStringLiteral("как дела?"));
+        const QTextBlock user = form.RE1->document()->lastBlock().previous();
+        QCOMPARE(user.begin().fragment().charFormat().foreground().color(), QColor(Qt::green));
+    }
+};
+
+QTEST_MAIN(SettingsAndModesTest)
+#include "SettingsAndModesTest.moc"
