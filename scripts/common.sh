@@ -6,13 +6,12 @@ ORLEVAN_BUILD="$ORLEVAN_ROOT/build"
 
 # Debian 12 packages: compiler and build tools, Qt 6 (widgets, multimedia with its
 # FFmpeg back end, test), GoogleTest, Google Benchmark, and fonts with Cyrillic
-# (Liberation and Comic Neue stand in for the fonts the settings and the
-# About window name).
+# (Liberation stands in for the fonts the settings and the About window name).
 ORLEVAN_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core fonts-liberation2 fonts-comic-neue
+    fonts-dejavu-core fonts-liberation2
 )
 
 orlevan_missing_packages() {

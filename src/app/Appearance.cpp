@@ -60,15 +60,21 @@ void applyFontStyle(QFont& font, std::string_view text) {
     }
 }
 
-void substituteDesignFonts() {
+void prepareDesktopLook() {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
     QFont::insertSubstitutions(QStringLiteral("Courier New"),
                                {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
                                 QStringLiteral("DejaVu Sans Mono")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                               {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+    // No rounded font here has Cyrillic letters; a note in two fonts would look worse.
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
+
+    QPalette palette = QApplication::palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
+    QApplication::setPalette(palette);
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {

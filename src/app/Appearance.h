@@ -18,10 +18,12 @@ QColor colorFromValue(int value);
 // leaves the font as it was.
 void applyFontStyle(QFont& font, std::string_view text);
 
-// The settings name the fonts of another desktop ("MS Sans Serif"); here
-// they are drawn with the nearest fonts of the same width, where installed,
-// so that captions and counts fit the places designed for them.
-void substituteDesignFonts();
+// What every window of the program looks like on this desktop. The settings
+// name the fonts of another desktop ("MS Sans Serif"); here they are drawn
+// with the nearest fonts of the same width, where installed, so that captions
+// and counts fit the places designed for them. Text of a disabled window stays
+// readable grey on the silver it stands on.
+void prepareDesktopLook();
 
 // A font the way the program's settings name it; point size as given.
 QFont designFont(const QString& family, int pointSize);

@@ -42,7 +42,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
       MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"),
       dialogue(folder_, clock, random), pickerDialogs(std::make_unique<QtPickerDialogs>(this)),
       clock_(clock), random_(random), errors_(this, folder_.damaged(), std::move(presenter)) {
-    substituteDesignFonts();
+    prepareDesktopLook();
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

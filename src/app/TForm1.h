@@ -2,10 +2,10 @@
 
 #include "Appearance.h"
 #include "Dialogue.h"
-#include "PickerDialogs.h"
 #include "ErrorBox.h"
 #include "Folder.h"
 #include "PhraseList.h"
+#include "PickerDialogs.h"
 #include "Remarks.h"
 #include "SettingsTable.h"
 #include "Sound.h"

@@ -103,8 +103,8 @@ void TForm1::Mystring1Click() {
 void TForm1::N13Click() {
     N13->setChecked(true);
     const QColor silver = colorFromValue(12632256);
-    for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(RE1),
-                            static_cast<QWidget*>(Input)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(RE1), static_cast<QWidget*>(Input)}) {
         setBackground(widget, silver);
     }
     setTextColour(Input, Qt::black);

@@ -3,7 +3,9 @@
 #include "Program.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <clocale>
 #include <filesystem>
 
@@ -12,6 +14,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Orlevan"));
     // Times and dates in the log follow the user's own formats.
     std::setlocale(LC_TIME, "");
+    // The program talks Russian, so the desktop's own dialogs (the colour and
+    // font pickers, the error box's button) do too, where the translation is installed.
+    QTranslator russian;
+    if (russian.load(QStringLiteral("qtbase_ru"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&russian);
+    }
 
     orlevan::SystemClock clock;
     orlevan::SystemRandom random;

@@ -22,11 +22,13 @@ constexpr long long kMillisecondsPerSecond = 1000;
 } // namespace
 
 TForm2::TForm2(ExternalFileOwner& owner, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      owner_(owner) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), owner_(owner) {
     setObjectName("TForm2");
     setWindowTitle(QStringLiteral("Редактор"));
     setFixedSize(305, 185);
+    QFont eightPoint(QStringLiteral("MS Sans Serif"));
+    eightPoint.setPointSize(8);
+    setFont(eightPoint);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Путь файла для внешнего ввода-вывода:"), this);
     GroupBox1->setGeometry(8, 4, 289, 52);
@@ -72,7 +74,8 @@ TForm2::TForm2(ExternalFileOwner& owner, QWidget* parent)
 void TForm2::Button1Click() {
     owner_.storePath(Edit1->text());
     const long long milliseconds = SpinEdit1->number() * kMillisecondsPerSecond;
-    SpinEdit1->setValue(static_cast<int>(std::min<long long>(milliseconds, std::numeric_limits<int>::max())));
+    SpinEdit1->setValue(
+        static_cast<int>(std::min<long long>(milliseconds, std::numeric_limits<int>::max())));
     owner_.closeSecondary(this);
 }
 

@@ -48,8 +48,8 @@ QPushButton* button(QWidget* parent, const QString& caption, const QRect& place)
 } // namespace
 
 TForm3::TForm3(const Folder& folder, MainWindowLink& link, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      folder_(folder), link_(link) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), folder_(folder),
+      link_(link) {
     setObjectName("TForm3");
     setWindowTitle(QStringLiteral("О программе"));
     setFont(eightPoint(QStringLiteral("MS Sans Serif")));
@@ -95,7 +95,7 @@ void TForm3::buildComponents() {
     Label1->setWordWrap(true);
     Label1->setFont(eightPoint(QStringLiteral("Comic Sans MS")));
 
-    Label3 = new QLabel(QStringLiteral("Пожелания и отзывы: ludvar@orlevan.example"), TabControl1);
+    Label3 = new QLabel(QStringLiteral("Почта: ludvar@orlevan.example"), TabControl1);
     Label3->move(22, 133);
     Label3->adjustSize();
 
@@ -110,6 +110,9 @@ void TForm3::buildComponents() {
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setFont(eightPoint(QStringLiteral("Courier New")));
+    QPalette silverText = Memo1->palette();
+    silverText.setColor(QPalette::Base, QColor(192, 192, 192));
+    Memo1->setPalette(silverText);
     Memo1->viewport()->setCursor(Qt::ForbiddenCursor);
 }
 
@@ -144,7 +147,7 @@ void TForm3::Button1Click() {
         setDesignHeight(kExpanded);
     } else if (height == kExpanded + 1) {
         setDesignHeight(kCollapsed);
-    centreOnDesktop(this); // where it stays from then on
+        centreOnDesktop(this); // where it stays from then on
     } else {
         setDesignHeight(height);
     }
