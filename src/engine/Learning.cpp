@@ -5,13 +5,20 @@
 #include "PhraseList.h"
 #include "WordsLine.h"
 
+#include <algorithm>
+
 namespace orlevan {
 namespace {
 
 constexpr std::string_view kReserved = "^_;@";
 
-bool holdsReserved(std::string_view phrase) {
-    return phrase.find_first_of(kReserved) != std::string_view::npos;
+// A character that structures Words.dat, or a control character (a partner's
+// file may hold a tab, a NUL or a line end that the input line never lets in):
+// such a phrase would not stay one readable line of the phrase base.
+bool unfitToLearn(std::string_view phrase) {
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+    return phrase.find_first_of(kReserved) != std::string_view::npos ||
+           std::any_of(phrase.begin(), phrase.end(), control);
 }
 
 // Line index of the first well-formed line whose key equals `key`, or 0.
@@ -101,7 +108,7 @@ void recordInsult(TurnContext& context, const DialogueState& state) {
 }
 
 void learnAfterFallback(TurnContext& context, const DialogueState& state) {
-    if (holdsReserved(state.UserPhrase)) {
+    if (unfitToLearn(state.UserPhrase)) {
         return;
     }
     if (!state.FilterHit && !storeStep(context, state)) {

@@ -18,7 +18,7 @@ void recordInsult(TurnContext& context, const DialogueState& state);
 //   answer - the phrase becomes one more answer of the line whose key is the
 //            previous reply.
 // Nothing is learnt before the first reply, and nothing from a phrase holding
-// a character that structures Words.dat.
+// a character that structures Words.dat or a control character.
 void learnAfterFallback(TurnContext& context, const DialogueState& state);
 
 // The key of a phrase-base line as learning compares it: everything before

@@ -95,9 +95,10 @@ TEST_F(LearningTest, OnlyTheFirstOfTwoEqualKeysGetsTheAnswer) {
                                                   w("ПРАВДА.^"), w("ДА.^Да.;Правда.;")}));
 }
 
-// A phrase that holds a character structuring Words.dat would break it.
-TEST_F(LearningTest, APhraseWithAReservedCharacterIsNeverStored) {
-    for (const char* phrase : {"А^б.", "а_б.", "а;б.", "почта@дом."}) {
+// A phrase that holds a character structuring Words.dat would break it; a
+// control character (from a partner's file) would not stay one line.
+TEST_F(LearningTest, APhraseWithAReservedOrControlCharacterIsNeverStored) {
+    for (const char* phrase : {"А^б.", "а_б.", "а;б.", "почта@дом.", "а\tб.", "а\x01б."}) {
         learn(phrase, "Ты кто?");
     }
     EXPECT_EQ(kb.lines("Base\\Words.dat"), wordsBefore);
