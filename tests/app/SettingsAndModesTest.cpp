@@ -172,6 +172,45 @@ private slots:
                  QStringLiteral("Сервис:   // Режим диалога Cpu\\User."));
     }
 
+    // Whatever the partner's file holds, a turn handles it and the phrase
+    // base stays whole: an empty phrase is no turn, an odd one is not learnt.
+    void anyPartnerFileIsAnsweredWithoutHarmToThePhraseBase() {
+        struct Case {
+            std::string file;
+            int linesAdded; // to the pane
+            int keysLearnt;
+        };
+        const std::vector<Case> cases = {
+            {w("ничего себе\r\nвторая строка\r\n"), 2, 1},
+            {"{\\rtf1\\ansi\\ansicpg1251 \\'ef\\'f0\\'e8\\'e2\\'e5\\'f2\\par}", 2, 0},
+            {"\r\n" + w("пустая первая строка"), 0, 0},
+            {"{\\rtf1\\uc1 \\u20320?\\u22909?\\par}", 2, 1},
+            {std::string("a\tb\0c", 5), 2, 0},
+            {"", 0, 0},
+        };
+        for (const Case& c : cases) {
+            test::WorkFolder folder;
+            folder.write("Shared.txt", c.file);
+            TForm1& form = start(folder);
+            const auto keysBefore = [&] {
+                PhraseList base;
+                base.load(form.folder(), "Base\\Words.dat");
+                return base.count();
+            };
+            const int before = keysBefore();
+            form.Form2->Edit1->setText(
+                QString::fromStdString((folder.path() / "Shared.txt").string()));
+            form.Form2->RB2->click();
+            form.Cpu31->trigger();
+            form.dialogue.state.LastReply = w("Расскажи что-нибудь.");
+            const int lines = form.RE1->lineCount();
+            form.T6Timer();
+            QCOMPARE(form.RE1->lineCount() - lines, c.linesAdded);
+            QCOMPARE(keysBefore() - before, c.keysLearnt);
+            QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(u' ')));
+        }
+    }
+
     void theAboutWindowShowsItsHistoryOnRequest() {
         test::WorkFolder folder;
         TForm1& form = start(folder);
