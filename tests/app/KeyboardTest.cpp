@@ -217,6 +217,7 @@ private slots:
         keyboard.T1Timer();
         QVERIFY(form.N23->isEnabled());
         form.T11->stop();
+        form.T11->setInterval(60'000); // switched on by F5, it must not tick and stop meanwhile
         QApplication::setActiveWindow(&keyboard);
         QVERIFY(QTest::qWaitForWindowActive(&keyboard));
         QTest::keyClick(keyboard.windowHandle(), Qt::Key_F5);
