@@ -173,7 +173,8 @@ private slots:
         form.dialogue.state.IdleTicks = 100;
         form.T2->setInterval(1);
         form.T3->start();
-        QTest::qWait(300);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), 2, 5000);
+        QTest::qWait(100); // many more ticks, no more boxes
         boxes.sort();
         QCOMPARE(boxes, (QStringList{QStringLiteral("Cannot open file Base\\Pause.Dat."),
                                      QStringLiteral("Cannot open file Base\\Words.Dat.")}));
@@ -245,7 +246,8 @@ private slots:
         const QRect usable = form.geometry();
         form.Tag = 70;
         form.T4->start();
-        QTest::qWait(400);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.T4->isActive(), 5000);
+        QTest::qWait(50);
         QCOMPARE(boxes, QStringList{QStringLiteral("Cannot open file Base\\Log.Ludvar.")});
         QVERIFY(!form.T4->isActive());
         QVERIFY(form.isVisible());

@@ -161,6 +161,7 @@ private slots:
 
         folder.remove("Shared.txt");
         form.T6->setInterval(1);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), 1, 5000);
         QTest::qWait(100);
         QCOMPARE(boxes.size(), 1); // reported once while the mode keeps trying
         QVERIFY(boxes.front().startsWith(QStringLiteral("Cannot open file ")));
