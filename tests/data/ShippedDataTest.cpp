@@ -6,6 +6,7 @@
 #include "Cp1251.h"
 #include "Folder.h"
 #include "PhraseList.h"
+#include "Statistics.h"
 #include "TestSupport.h"
 #include "TextFile.h"
 #include "WordsLine.h"
@@ -13,6 +14,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
+#include <numeric>
+#include <set>
 
 namespace orlevan {
 namespace {
@@ -96,12 +100,25 @@ TEST_F(WordsDat, IsLargeEnoughToTalkWith) {
     int branchLines = 0;
     int deepTrees = 0;
     bool treeIsDeep = false;
-    for (const auto& line : phraseLines()) {
+    // One key spelled several ways carries a copy of the same tree: a tree
+    // counts once, by the lines of its branches.
+    std::set<std::vector<std::string_view>> trees;
+    std::vector<std::string_view> tree;
+    const auto closeTree = [&] {
+        if (!tree.empty()) {
+            trees.insert(tree);
+        }
+        tree.clear();
+    };
+    for (int i = 1; i < base.count(); ++i) {
+        const WordsLine line = parseWordsLine(base.line(i));
         if (line.isMain()) {
+            closeTree();
             ++mainKeys;
             severalWords += wordCount(line.key) >= 2;
             treeIsDeep = false;
         } else {
+            tree.push_back(base.line(i));
             ++branchLines;
             if (line.depth >= 2 && !treeIsDeep) {
                 treeIsDeep = true;
@@ -109,10 +126,75 @@ TEST_F(WordsDat, IsLargeEnoughToTalkWith) {
             }
         }
     }
-    EXPECT_GE(mainKeys, 400);
-    EXPECT_GE(severalWords, 40);
-    EXPECT_GE(branchLines, 60);
-    EXPECT_GE(deepTrees, 10);
+    closeTree();
+    EXPECT_GE(mainKeys, 2500);
+    EXPECT_GE(severalWords, 1500);
+    EXPECT_GE(branchLines, 1000);
+    EXPECT_GE(deepTrees, 30);
+    EXPECT_GE(trees.size(), 60u);
+
+    // The status bar shows the same count.
+    test::ScriptedRandom random;
+    PhraseList work;
+    TurnContext context{shipped(), work, random};
+    EXPECT_EQ(countPhrases(context).main, mainKeys);
+}
+
+TEST_F(WordsDat, NoMainKeyIsWrittenTwice) {
+    std::set<std::string_view> keys;
+    for (const auto& line : phraseLines()) {
+        if (line.isMain()) {
+            EXPECT_TRUE(keys.insert(line.key).second) << cp1251::toUtf8(line.key);
+        }
+    }
+}
+
+// Lines that belong together: a main line with its branches, and lines that
+// give exactly the same answers (one key spelled several ways).
+class Families {
+public:
+    explicit Families(int size) : parent_(static_cast<std::size_t>(size)) {
+        std::iota(parent_.begin(), parent_.end(), 0);
+    }
+    int root(int i) {
+        while (parent_[static_cast<std::size_t>(i)] != i) {
+            i = parent_[static_cast<std::size_t>(i)];
+        }
+        return i;
+    }
+    void join(int a, int b) { parent_[static_cast<std::size_t>(root(a))] = root(b); }
+
+private:
+    std::vector<int> parent_;
+};
+
+// A reply repeated word for word under unrelated keys reads as a stock phrase.
+TEST_F(WordsDat, NoReplyIsRepeatedAcrossUnrelatedLines) {
+    const auto lines = phraseLines();
+    Families families(base.count());
+    std::map<std::vector<std::string_view>, int> byAnswers;
+    int mainLine = 1;
+    for (int i = 1; i < base.count(); ++i) {
+        const WordsLine& line = lines[static_cast<std::size_t>(i - 1)];
+        if (line.isMain()) {
+            mainLine = i;
+        } else {
+            families.join(i, mainLine);
+        }
+        auto answers = line.alternatives();
+        std::sort(answers.begin(), answers.end());
+        if (const auto [first, added] = byAnswers.emplace(answers, i); !added) {
+            families.join(i, first->second);
+        }
+    }
+    std::map<std::string_view, int> familyOf;
+    for (int i = 1; i < base.count(); ++i) {
+        for (const auto reply : lines[static_cast<std::size_t>(i - 1)].alternatives()) {
+            const auto [first, added] = familyOf.emplace(reply, families.root(i));
+            EXPECT_EQ(first->second, families.root(i))
+                << cp1251::toUtf8(reply) << " (line " << i << ")";
+        }
+    }
 }
 
 TEST_F(WordsDat, BranchesFollowTheirParentsWithoutSkippingADepth) {
