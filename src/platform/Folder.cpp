@@ -6,7 +6,8 @@
 #include "DamagedFiles.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
-#include "ParseMemo.h"
+#include "KnownFiles.h"
+#include "OpenFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -98,33 +99,10 @@ std::optional<fs::path> followLink(const fs::path& path) {
     return error ? std::nullopt : std::optional(std::move(followed));
 }
 
-// A FIFO would wait for a writer and opening a device may act on it, so only
-// a regular file is opened, and without waiting in case it was swapped for
-// something else since it was looked at.
-bool readRegularFile(const fs::path& path, std::string& bytes) {
-    struct stat info {};
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    for (std::size_t filled = 0; filled < bytes.size();) {
-        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false; // an error, or the file was cut while being read
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 } // namespace
 
 Folder::Folder(fs::path root)
-    : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()),
+    : root_(std::move(root)), known_(std::make_shared<KnownFiles>()),
       damaged_(std::make_shared<DamagedFiles>()) {}
 
 // Where the components lead from the root (or from '/'); nothing when one
@@ -178,22 +156,33 @@ fs::path Folder::regularFile(std::string_view name) const {
     return *path;
 }
 
-fs::path Folder::read(std::string_view name, std::string& bytes) const {
-    const fs::path path = regularFile(name);
-    if (!readRegularFile(path, bytes)) {
+OpenFile Folder::open(std::string_view name) const {
+    auto file = OpenFile::open(regularFile(name));
+    if (!file) {
         throw Failure::cannotOpen(name);
     }
-    return path;
+    return std::move(*file);
+}
+
+fs::path Folder::read(std::string_view name, std::string& bytes) const {
+    const OpenFile file = open(name);
+    if (!file.readAll(bytes)) {
+        throw Failure::cannotOpen(name);
+    }
+    return file.path;
 }
 
 fs::path Folder::write(std::string_view name, std::string_view bytes) const {
+    return write(name, [bytes](ByteSink& sink) { sink.put(bytes); }).path;
+}
+
+Folder::Written Folder::write(std::string_view name, const ContentMaker& make) const {
     const auto path = target(name);
     if (!path) {
         throw Failure::cannotCreate(name);
     }
     keepDamagedOriginal(*path, name);
-    replaceFile(*path, bytes, name);
-    return *path;
+    return {*path, replaceFile(*path, make, name)};
 }
 
 void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) const {
@@ -202,7 +191,8 @@ void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) co
         return;
     }
     std::string original;
-    if (readRegularFile(path, original)) {
+    const auto file = OpenFile::open(path);
+    if (file && file->readAll(original)) {
         createFile(keepAs, original, name);
     }
     damaged_->settled(path);
