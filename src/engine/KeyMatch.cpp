@@ -3,6 +3,8 @@
 #include "RunMatch.h"
 #include "WordsLine.h"
 
+#include <algorithm>
+
 namespace orlevan {
 namespace {
 
@@ -49,6 +51,29 @@ bool wordsFound(std::string_view text, const WordsLine& line, std::string_view u
         start = end + 1;
     }
     return false;
+}
+
+std::uint64_t charactersOf(std::string_view text) {
+    std::uint64_t mask = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        mask |= std::uint64_t{1} << (byte >= 0xC0 && byte < 0xE0 ? byte - 0xC0 : 32 + byte % 32);
+    }
+    return mask;
+}
+
+std::uint64_t wordsNeed(std::string_view text, const WordsLine& line) {
+    const std::size_t keyEnd = keyPassPattern(text, line).size();
+    std::uint64_t mask = 0;
+    std::size_t previous = 0; // the length of the word before; none before the first
+    for (std::size_t start = 0; start < keyEnd;) {
+        const std::size_t end = wordEnd(text, start);
+        const std::string_view word = text.substr(start, std::min(end, keyEnd) - start);
+        mask |= charactersOf(word.substr(previous < word.size() ? previous : 0));
+        previous = word.size();
+        start = end + 1;
+    }
+    return mask;
 }
 
 std::string_view firstKeyWord(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace orlevan {
@@ -25,6 +26,17 @@ bool keyFound(std::string_view text, const WordsLine& line, std::string_view upp
 // WordPass: does the phrase hold the key's words in order, the matcher's
 // state running on from one word to the next?
 bool wordsFound(std::string_view text, const WordsLine& line, std::string_view upperPhrase);
+
+// Characters a phrase must hold for WordPass to match a line, as bits of a
+// mask (charactersOf): those of its first word, and of each later word at
+// least those past the length of the word before it. A word after a shorter
+// one may be found by the run carried over from it, which compares only the
+// rest of the word; else it must stand whole in the phrase. A line whose
+// mask has a bit the phrase's lacks cannot match it.
+std::uint64_t wordsNeed(std::string_view text, const WordsLine& line);
+// The mask of the characters of `text`: one bit for each capital letter of
+// Windows-1251, the other characters sharing the rest.
+std::uint64_t charactersOf(std::string_view text);
 
 // The first word WordPass cuts from a line. It is searched from a fresh
 // state, so a line can match only a phrase that holds this word whole.

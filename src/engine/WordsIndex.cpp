@@ -21,9 +21,9 @@ int lineNumber(std::uint32_t index) {
 
 WordsIndex::WordsIndex(const LineBuffer& lines) : byKey_(learningKey), byFirstWord_(firstKeyWord) {
     byKey_.reserve(lines.size());
-    kinds_.reserve(lines.size());
+    kinds_.resize(lines.size());
+    wordsNeed_.resize(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        kinds_.push_back(0);
         linked(lines, i);
     }
 }
@@ -47,8 +47,10 @@ std::uint8_t WordsIndex::kindOf(std::string_view text, std::size_t index) {
 void WordsIndex::linked(const LineBuffer& lines, std::size_t index) {
     if (kinds_.size() <= index) {
         kinds_.resize(index + 1);
+        wordsNeed_.resize(index + 1);
     }
-    const std::uint8_t kind = kindOf(lines[index], index);
+    const std::string_view text = lines[index];
+    const std::uint8_t kind = kindOf(text, index);
     kinds_[index] = kind;
     const auto at = static_cast<std::uint32_t>(index);
     if (kind & kWellFormed) {
@@ -56,6 +58,7 @@ void WordsIndex::linked(const LineBuffer& lines, std::size_t index) {
     }
     if (kind & kAnswers) {
         byFirstWord_.link(lines, at);
+        wordsNeed_[index] = wordsNeed(text, parseWordsLine(text));
     }
     if (kind & kCaretKey) {
         caretKeys_.insert(std::upper_bound(caretKeys_.begin(), caretKeys_.end(), at), at);
@@ -79,6 +82,7 @@ void WordsIndex::unlinking(const LineBuffer& lines, std::size_t index) {
 
 void WordsIndex::removed(std::size_t index) {
     kinds_.erase(kinds_.begin() + static_cast<std::ptrdiff_t>(index));
+    wordsNeed_.erase(wordsNeed_.begin() + static_cast<std::ptrdiff_t>(index));
     const auto at = static_cast<std::uint32_t>(index);
     byKey_.removed(at);
     byFirstWord_.removed(at);
@@ -123,12 +127,15 @@ int WordsIndex::firstWordsLine(const LineBuffer& lines, std::string_view upperPh
     // The chains' lines merged in file order, up to the first that matches.
     std::priority_queue<std::uint32_t, std::vector<std::uint32_t>, std::greater<>> next(
         std::greater<>(), std::move(heads));
+    const std::uint64_t holds = charactersOf(upperPhrase);
     while (!next.empty()) {
         const std::uint32_t line = next.top();
         next.pop();
-        const std::string_view text = lines[line];
-        if (wordsFound(text, parseWordsLine(text), upperPhrase)) {
-            return lineNumber(line);
+        if ((wordsNeed_[line] & ~holds) == 0) {
+            const std::string_view text = lines[line];
+            if (wordsFound(text, parseWordsLine(text), upperPhrase)) {
+                return lineNumber(line);
+            }
         }
         if (const std::uint32_t after = byFirstWord_.next(line); after != kNone) {
             next.push(after);

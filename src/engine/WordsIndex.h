@@ -15,7 +15,8 @@ namespace orlevan {
 //  - by learning key, the well-formed lines: the pieces of the phrase that
 //    are keys give KeyPass its candidates, and learning finds a key at once;
 //  - by first key word, the lines that answer: WordPass can match only a
-//    line whose first word stands whole in the phrase.
+//    line whose first word stands whole in the phrase, and that holds the
+//    characters its words need (wordsNeed).
 // Each candidate is then asked the same question the pass would ask it
 // (KeyMatch.h), in file order, so the line found is the one a reading of
 // the whole file would find.
@@ -45,6 +46,7 @@ private:
     static std::uint8_t kindOf(std::string_view text, std::size_t index);
 
     std::vector<std::uint8_t> kinds_;
+    std::vector<std::uint64_t> wordsNeed_; // of the lines that answer (KeyMatch.h)
     KeyChains byKey_;
     KeyChains byFirstWord_;
     std::vector<std::uint32_t> caretKeys_; // in file order

@@ -6,6 +6,7 @@
 #include "DamagedFiles.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
+#include "FolderListings.h"
 #include "KnownFiles.h"
 #include "OpenFile.h"
 
@@ -66,28 +67,6 @@ bool sameName(const std::string& stored, const std::string& spelled, const std::
     return stored == spelled || (bytes && casing::upper(*bytes) == wanted);
 }
 
-// The entry of `folder` that `component` names, by the rule of Folder.h.
-std::optional<fs::path> matchEntry(const fs::path& folder, const std::string& component) {
-    const std::string spelled = cp1251::toUtf8(component);
-    if (component == "." || component == "..") {
-        return folder / spelled;
-    }
-    const std::string wanted = casing::upper(component);
-    std::optional<std::string> first;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        if (sameName(name, spelled, wanted) && (!first || name < *first)) {
-            first = std::move(name);
-        }
-    }
-    if (error) {
-        const fs::path exact = folder / spelled;
-        return isPresent(exact) ? std::optional(exact) : std::nullopt;
-    }
-    return first ? std::optional(folder / *first) : std::nullopt;
-}
-
 // A link is read and written through: the path of the file it names, which
 // may not exist yet. Nothing for a link that leads nowhere (a loop).
 std::optional<fs::path> followLink(const fs::path& path) {
@@ -101,9 +80,31 @@ std::optional<fs::path> followLink(const fs::path& path) {
 
 } // namespace
 
+// The entry of `folder` that `component` names, by the rule of Folder.h.
+std::optional<Folder::Found> Folder::matchEntry(const fs::path& folder,
+                                                const std::string& component) const {
+    const std::string spelled = cp1251::toUtf8(component);
+    if (component == "." || component == "..") {
+        return Found{folder / spelled, false};
+    }
+    const auto* entries = listings_->of(folder);
+    if (entries == nullptr) {
+        const fs::path exact = folder / spelled;
+        return isPresent(exact) ? std::optional(Found{exact, true}) : std::nullopt;
+    }
+    const std::string wanted = casing::upper(component);
+    const FolderListings::Entry* first = nullptr;
+    for (const auto& entry : *entries) {
+        if (sameName(entry.name, spelled, wanted) && (!first || entry.name < first->name)) {
+            first = &entry;
+        }
+    }
+    return first ? std::optional(Found{folder / first->name, first->mayBeLink}) : std::nullopt;
+}
+
 Folder::Folder(fs::path root)
     : root_(std::move(root)), known_(std::make_shared<KnownFiles>()),
-      damaged_(std::make_shared<DamagedFiles>()) {}
+      listings_(std::make_shared<FolderListings>()), damaged_(std::make_shared<DamagedFiles>()) {}
 
 // Where the components lead from the root (or from '/'); nothing when one
 // of them is missing.
@@ -114,7 +115,7 @@ std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t com
         if (!next) {
             return std::nullopt;
         }
-        found = std::move(*next);
+        found = std::move(next->path);
     }
     return found;
 }
@@ -137,7 +138,8 @@ std::optional<fs::path> Folder::target(std::string_view name) const {
         return std::nullopt;
     }
     const std::string& last = spelled.components.back();
-    return followLink(matchEntry(*folder, last).value_or(*folder / cp1251::toUtf8(last)));
+    const auto found = matchEntry(*folder, last);
+    return found ? followLink(found->path) : followLink(*folder / cp1251::toUtf8(last));
 }
 
 std::string Folder::read(std::string_view name) const {
@@ -146,18 +148,37 @@ std::string Folder::read(std::string_view name) const {
     return bytes;
 }
 
-fs::path Folder::regularFile(std::string_view name) const {
-    const auto found = find(name);
-    const auto path = found ? followLink(*found) : std::nullopt;
-    std::error_code error;
-    if (!path || !fs::is_regular_file(*path, error)) {
+fs::path Folder::located(std::string_view name) const {
+    const SpelledName spelled = split(name);
+    if (hasDriveLetter(name) || spelled.components.empty()) {
+        throw Failure::cannotOpen(name);
+    }
+    const auto folder = walk(spelled, spelled.components.size() - 1);
+    const auto found = folder ? matchEntry(*folder, spelled.components.back()) : std::nullopt;
+    const auto path = !found             ? std::nullopt
+                      : found->mayBeLink ? followLink(found->path)
+                                         : std::optional(found->path);
+    if (!path) {
         throw Failure::cannotOpen(name);
     }
     return *path;
 }
 
+fs::path Folder::regularFile(std::string_view name) const {
+    const fs::path path = located(name);
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+        throw Failure::cannotOpen(name);
+    }
+    return path;
+}
+
 OpenFile Folder::open(std::string_view name) const {
-    auto file = OpenFile::open(regularFile(name));
+    return open(located(name), name);
+}
+
+OpenFile Folder::open(const fs::path& path, std::string_view name) const {
+    auto file = OpenFile::open(path);
     if (!file) {
         throw Failure::cannotOpen(name);
     }

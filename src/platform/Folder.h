@@ -12,6 +12,7 @@
 namespace orlevan {
 
 class DamagedFiles;
+class FolderListings;
 class KnownFiles;
 struct OpenFile;
 
@@ -47,9 +48,15 @@ public:
     // "Cannot open file <name>" when there is none.
     std::filesystem::path regularFile(std::string_view name) const;
 
+    // What `name` refers to, links followed, whatever it is. Throws
+    // "Cannot open file <name>" when there is nothing.
+    std::filesystem::path located(std::string_view name) const;
+
     // The regular file that `name` refers to, open for reading. Throws
     // "Cannot open file <name>".
     OpenFile open(std::string_view name) const;
+    // The same for a path `located` gave.
+    OpenFile open(const std::filesystem::path& path, std::string_view name) const;
 
     // The whole content of a file. Throws "Cannot open file <name>".
     std::string read(std::string_view name) const;
@@ -83,6 +90,12 @@ public:
     };
 
 private:
+    struct Found {
+        std::filesystem::path path;
+        bool mayBeLink = true;
+    };
+    std::optional<Found> matchEntry(const std::filesystem::path& folder,
+                                    const std::string& component) const;
     std::optional<std::filesystem::path> walk(const SpelledName& spelled,
                                               std::size_t components) const;
     // Where `name` would be written: the existing file, or a new one in an
@@ -93,6 +106,7 @@ private:
 
     std::filesystem::path root_;
     std::shared_ptr<KnownFiles> known_;
+    std::shared_ptr<FolderListings> listings_;
     std::shared_ptr<DamagedFiles> damaged_;
 };
 

@@ -3,6 +3,7 @@
 #include "OpenFile.h"
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace orlevan {
 
@@ -15,6 +16,17 @@ KnownFiles::Entry* KnownFiles::entryOf(const std::filesystem::path& path) {
 void KnownFiles::forget(Entry& entry) {
     entry = std::move(entries_.back());
     entries_.pop_back();
+}
+
+const KnownFiles::Known* KnownFiles::findSettled(const std::filesystem::path& path) {
+    Entry* entry = entryOf(path);
+    struct stat info {};
+    if (entry == nullptr || !stampSettled(entry->known.stamp, entry->known.seenAt) ||
+        ::stat(path.c_str(), &info) != 0 || !(stampOf(info) == entry->known.stamp)) {
+        return nullptr;
+    }
+    entry->lastUse = ++uses_;
+    return &entry->known;
 }
 
 const KnownFiles::Known* KnownFiles::find(const OpenFile& file) {

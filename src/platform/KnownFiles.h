@@ -35,6 +35,9 @@ public:
         bool whole = true; // false for a document cut short
     };
 
+    // The remembered lines of the file at `path` when its stamp has settled
+    // and is still the one remembered: no need to open it.
+    const Known* findSettled(const std::filesystem::path& path);
     // The remembered lines of `file` if it still holds them; nothing when it
     // must be read.
     const Known* find(const OpenFile& file);

@@ -10,6 +10,7 @@
 #include "Rtf.h"
 #include "TextLines.h"
 
+#include <optional>
 #include <utility>
 
 namespace orlevan {
@@ -51,30 +52,36 @@ std::string PhraseList::toBytes() const {
 }
 
 void PhraseList::load(const Folder& folder, std::string_view name) {
-    const OpenFile file = folder.open(name);
+    const std::filesystem::path path = folder.located(name);
     KnownFiles& known = *folder.known();
+    const KnownFiles::Known* same = known.findSettled(path);
+    std::optional<OpenFile> file;
+    if (same == nullptr) {
+        file.emplace(folder.open(path, name));
+        same = known.find(*file);
+    }
     bool whole = true;
-    if (const KnownFiles::Known* same = known.find(file)) {
+    if (same != nullptr) {
         content_ = same->content;
         whole = same->whole;
     } else {
         std::string bytes;
-        if (!file.readAll(bytes)) {
+        if (!file->readAll(bytes)) {
             throw Failure::cannotOpen(name);
         }
         // A file that changed while it was read is read again at its next use.
-        const bool held = file.stampHeld();
+        const bool held = file->stampHeld();
         const std::uint64_t hash = contentHash(bytes);
         auto read = std::make_shared<LineContent>();
         whole = parse(std::move(bytes), read->lines);
         content_ = std::move(read);
         if (held) {
-            known.remember(file.path, {file.stamp, file.seenAt, hash, content_, whole});
+            known.remember(path, {file->stamp, file->seenAt, hash, content_, whole});
         }
     }
     known_ = folder.known();
-    knownAs_ = file.path;
-    folder.damaged().loaded(file.path, name, whole);
+    knownAs_ = path;
+    folder.damaged().loaded(path, name, whole);
 }
 
 void PhraseList::save(const Folder& folder, std::string_view name) {
