@@ -109,7 +109,7 @@ void KeyChains::link(const LineBuffer& lines, std::uint32_t index) {
         slot.tag = static_cast<std::uint32_t>(hash);
         groups_[slot.group] = {index, index};
         links_[index] = {};
-        longest_ = std::max(longest_, key.size());
+        noteKey(key);
         return;
     }
     Group& group = groups_[slot.group];
@@ -122,6 +122,17 @@ void KeyChains::link(const LineBuffer& lines, std::uint32_t index) {
         }
     }
     insertBefore(index, before, group);
+}
+
+void KeyChains::noteKey(std::string_view key) {
+    if (key.size() == 1) {
+        oneCharacter_[static_cast<unsigned char>(key[0])] = 1;
+    } else if (key.size() > 1) {
+        std::uint32_t& longest = longestByStart_[static_cast<unsigned char>(key[0]) * 256 +
+                                                 static_cast<unsigned char>(key[1])];
+        longest = std::max(
+            longest, static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), UINT32_MAX)));
+    }
 }
 
 void KeyChains::unlink(const LineBuffer& lines, std::uint32_t index) {

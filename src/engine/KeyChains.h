@@ -41,9 +41,13 @@ public:
     // piece; a key standing there twice is visited twice.
     template <typename Visit>
     void forEachKeyIn(const LineBuffer& lines, std::string_view text, Visit visit) const {
+        if (groups_.empty()) {
+            return;
+        }
         for (std::size_t start = 0; start < text.size(); ++start) {
             std::uint64_t hash = kHashStart;
-            const std::size_t longest = std::min(longest_, text.size() - start);
+            const std::size_t longest =
+                std::min<std::size_t>(longestFrom(text.substr(start)), text.size() - start);
             for (std::size_t length = 1; length <= longest; ++length) {
                 hash = hashStep(hash, text[start + length - 1]);
                 const std::string_view piece = text.substr(start, length);
@@ -76,6 +80,18 @@ private:
         return (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
     }
     static std::uint64_t hashOf(std::string_view key);
+    // The longest key that can begin `text`, by its first two characters:
+    // most places of a phrase begin no key at all.
+    std::size_t longestFrom(std::string_view text) const {
+        const auto first = static_cast<unsigned char>(text[0]);
+        if (text.size() == 1) {
+            return oneCharacter_[first];
+        }
+        const std::size_t longest =
+            longestByStart_[first * 256 + static_cast<unsigned char>(text[1])];
+        return longest > 0 ? longest : oneCharacter_[first];
+    }
+    void noteKey(std::string_view key);
     std::size_t home(std::uint64_t hash) const;
     std::uint32_t groupOf(const LineBuffer& lines, std::uint64_t hash, std::string_view key) const;
     // The slot holding `key`'s group, or the slot where it would go.
@@ -89,7 +105,10 @@ private:
     std::vector<std::uint32_t> freeGroups_;
     std::vector<Links> links_;
     std::size_t used_ = 0; // slots holding a key or a gone one
-    std::size_t longest_ = 0;
+    // The longest key by its first two characters, and whether a key is one
+    // character long; kept as keys come, never lowered.
+    std::vector<std::uint32_t> longestByStart_ = std::vector<std::uint32_t>(256 * 256);
+    std::vector<std::uint8_t> oneCharacter_ = std::vector<std::uint8_t>(256);
 };
 
 } // namespace orlevan
