@@ -80,7 +80,7 @@ void WordsIndex::unlinking(const LineBuffer& lines, std::size_t index) {
     kinds_[index] = 0;
 }
 
-void WordsIndex::removed(std::size_t index) {
+void WordsIndex::removed(const LineBuffer& lines, std::size_t index) {
     kinds_.erase(kinds_.begin() + static_cast<std::ptrdiff_t>(index));
     wordsNeed_.erase(wordsNeed_.begin() + static_cast<std::ptrdiff_t>(index));
     const auto at = static_cast<std::uint32_t>(index);
@@ -88,6 +88,10 @@ void WordsIndex::removed(std::size_t index) {
     byFirstWord_.removed(at);
     for (std::uint32_t& line : caretKeys_) {
         line -= line > at;
+    }
+    // The line that took the header's place is a header now.
+    if (index == 0 && !kinds_.empty()) {
+        unlinking(lines, 0);
     }
 }
 

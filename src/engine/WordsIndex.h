@@ -26,7 +26,7 @@ public:
 
     void unlinking(const LineBuffer& lines, std::size_t index) override;
     void linked(const LineBuffer& lines, std::size_t index) override;
-    void removed(std::size_t index) override;
+    void removed(const LineBuffer& lines, std::size_t index) override;
 
     // The first line, from 1, that KeyPass answers `upperPhrase` from; 0 for none.
     int firstKeyLine(const LineBuffer& lines, std::string_view upperPhrase) const;

@@ -18,7 +18,7 @@ public:
     // Line `index` is new, or has just changed.
     virtual void linked(const LineBuffer& lines, std::size_t index) = 0;
     // Line `index` has gone, and the lines after it have moved up by one.
-    virtual void removed(std::size_t index) = 0;
+    virtual void removed(const LineBuffer& lines, std::size_t index) = 0;
 };
 
 // The lines of one file as read or saved, shared by every list that loaded

@@ -128,7 +128,7 @@ void PhraseList::remove(int index) {
     }
     content.lines.erase(at);
     if (content.index) {
-        content.index->removed(at);
+        content.index->removed(content.lines, at);
     }
 }
 
