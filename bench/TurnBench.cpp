@@ -91,13 +91,24 @@ void FloorBranchTurn(benchmark::State& state) {
     FloorAnsweredTurn(state);
 }
 
-void LearnTurn(benchmark::State& state) {
+// Runs `measure` on the base of the benchmark's size once a learning turn
+// on it has been checked; a problem skips the benchmark with its message.
+template <typename Measure> void onLearntBase(benchmark::State& state, Measure measure) {
     try {
         Base& base = baseOf(static_cast<int>(state.range(0)));
         if (auto problem = base.learnOnce(); !problem.empty()) {
             state.SkipWithError(problem.c_str());
             return;
         }
+        measure(base);
+        countBase(state, base);
+    } catch (const std::exception& failure) {
+        state.SkipWithError(failure.what());
+    }
+}
+
+void LearnTurn(benchmark::State& state) {
+    onLearntBase(state, [&](Base& base) {
         FixedClock clock;
         ScriptedDraws random;
         SilentFrontEnd frontEnd;
@@ -117,10 +128,7 @@ void LearnTurn(benchmark::State& state) {
         if (random.offScript() || !learnt) {
             state.SkipWithError("a timed turn did not learn as the first one did");
         }
-        countBase(state, base);
-    } catch (const std::exception& failure) {
-        state.SkipWithError(failure.what());
-    }
+    });
 }
 
 void writeAndSync(const fs::path& path, const std::string& bytes) {
@@ -134,31 +142,18 @@ void writeAndSync(const fs::path& path, const std::string& bytes) {
 }
 
 void FloorLearnTurn(benchmark::State& state) {
-    try {
-        Base& base = baseOf(static_cast<int>(state.range(0)));
-        if (auto problem = base.learnOnce(); !problem.empty()) {
-            state.SkipWithError(problem.c_str());
-            return;
-        }
+    onLearntBase(state, [&](Base& base) {
         const fs::path root = base.folder.root();
         for (auto _ : state) {
             writeAndSync(root / "floor-w2", base.learntW2);
             writeAndSync(root / "floor-words", base.learntWords);
         }
-        countBase(state, base);
-    } catch (const std::exception& failure) {
-        state.SkipWithError(failure.what());
-    }
+    });
 }
 
 // A fresh process, so that nothing this one holds for the other benchmarks counts.
 void ResidentSize(benchmark::State& state) {
-    try {
-        Base& base = baseOf(static_cast<int>(state.range(0)));
-        if (auto problem = base.learnOnce(); !problem.empty()) {
-            state.SkipWithError(problem.c_str());
-            return;
-        }
+    onLearntBase(state, [&](Base& base) {
         Resident resident;
         for (auto _ : state) {
             resident = residentSizeOfTurns(base);
@@ -170,9 +165,7 @@ void ResidentSize(benchmark::State& state) {
         state.counters["peak_MB"] = resident.peak / 1e6;
         state.counters["resident_per_text"] = resident.now / text;
         state.counters["peak_per_text"] = resident.peak / text;
-    } catch (const std::exception& failure) {
-        state.SkipWithError(failure.what());
-    }
+    });
 }
 
 void smallBases(benchmark::internal::Benchmark* b) {
