@@ -132,7 +132,7 @@ Base::Base(const fs::path& root, const PhraseList& shipped, int lines) : folder(
         fs::copy_file(data / name, root / "Base" / name);
     }
     // The last line is "КАК ДЕЛА", which the word turn needs as a key of several words.
-    const PhraseList base = numberedBase(shipped, lines, cp("КАК ДЕЛА"));
+    PhraseList base = numberedBase(shipped, lines, cp("КАК ДЕЛА"));
     const int last = base.count() - 1;
     const std::string lastKey(learningKey(base.line(last)));
     keyTurn = {cp("Ну и ") + casing::lower(lastKey), {}, last};
@@ -146,8 +146,8 @@ Base::Base(const fs::path& root, const PhraseList& shipped, int lines) : folder(
     learnTurn = {kNewPhrase, {}, 0};
     learnTurn.start.LastReply = casing::lower(parseWordsLine(base.line(middle.main)).key);
 
-    original_ = base;
-    original_.save(folder, files::WordsForLearning);
+    original_ = base.lines();
+    base.save(folder, files::WordsForLearning);
     originalW2_.load(folder, files::W2);
     text = joinTextLines(base.lines());
     words = folder.read(files::WordsForLearning);
@@ -163,7 +163,9 @@ Base::Base(const fs::path& root, const PhraseList& shipped, int lines) : folder(
 }
 
 void Base::restore() {
-    PhraseList words = original_;
+    // Lines of their own: lines shared with another list would be copied,
+    // and their index made again, at the turn's first edit.
+    PhraseList words(original_);
     words.indexed<WordsIndex>();
     words.save(folder, files::WordsForLearning);
     PhraseList w2 = originalW2_;

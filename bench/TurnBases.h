@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orlevan::bench {
 
@@ -88,7 +89,7 @@ public:
     std::string learnOnce();
 
 private:
-    PhraseList original_;
+    std::vector<std::string> original_;
     PhraseList originalW2_;
 };
 
