@@ -24,7 +24,10 @@ struct OpenFile;
 //    and must give the remembered digest. A file that proves the same is
 //    remembered as seen at this moment, so the check is made only until its
 //    stamp has settled.
-// A file whose stamp changed while it was read is not remembered.
+// A file whose stamp changed while it was read is not remembered. What no
+// stamp shows: writes through a shared memory map after the first one to a
+// page, until the page is written back, move no time; such a write is seen
+// while the stamp is still recent, else when the file next changes.
 class KnownFiles {
 public:
     struct Known {
