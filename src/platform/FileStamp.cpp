@@ -18,8 +18,8 @@ long long nanoseconds(const timespec& t) {
     return static_cast<long long>(t.tv_sec) * kSecond + t.tv_nsec;
 }
 
-// The step of the kernel's file clock. Besides it, 10 ms covers the finest
-// cut a file system with sub-second times makes (exFAT's).
+// Twice the tick of the kernel's coarse clock, which stamps files, and 10 ms
+// more for the coarsest sub-second times a file system keeps (exFAT's).
 long long fineStep() {
     static const long long step = [] {
         timespec tick{};
