@@ -4,13 +4,19 @@
 
 namespace orlevan::bench {
 
+// With repetitions the table takes each figure's median; a single run stands
+// for itself.
 void FloorReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const auto& run : runs) {
-        if (run.run_type != Run::RT_Iteration) {
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        const std::string name = run.run_name.str();
+        if (!median && (run.run_type != Run::RT_Iteration || medians_.count(name))) {
             continue;
         }
-        const std::string name = run.benchmark_name();
+        if (median) {
+            medians_.insert(name);
+        }
         const auto bytes = run.counters.find("bytes_per_second");
         if (bytes != run.counters.end()) {
             bytesPerSecond_[name] = bytes->second.value;

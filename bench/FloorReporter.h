@@ -2,13 +2,15 @@
 
 #include <benchmark/benchmark.h>
 #include <map>
+#include <set>
 #include <string>
 
 namespace orlevan::bench {
 
 // Prints Google Benchmark's usual table and then, for every benchmark named
 // "<what>/<size>" that has a partner "Floor<what>/<size>", one line with both
-// throughputs and their ratio, so each figure stands beside its floor.
+// throughputs and their ratio, so each figure stands beside its floor (the
+// medians when the benchmarks are repeated).
 class FloorReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
@@ -17,6 +19,7 @@ public:
 private:
     std::map<std::string, double> bytesPerSecond_;
     std::map<std::string, double> secondsPerIteration_;
+    std::set<std::string> medians_;
 };
 
 // Runs the registered benchmarks with the reporter above.

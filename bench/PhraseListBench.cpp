@@ -1,8 +1,8 @@
 // Loading and saving phrase lists of 1k, 100k and 1M lines in both storage
 // forms, each beside its floor: reading the same file's bytes and splitting
 // them at line ends (for a load), writing the same bytes (for a save). A
-// first load reads a rich-text document through; a repeated load of the same
-// bytes takes the lines the program already read from them.
+// first load reads a rich-text document through; a repeated load of a file
+// that has not changed takes the lines already in memory.
 
 #include "FloorReporter.h"
 #include "Folder.h"

@@ -1,6 +1,7 @@
 #include "ShadowedKeys.h"
 
 #include "Casing.h"
+#include "KeyMatch.h"
 #include "Normalise.h"
 #include "PhraseList.h"
 #include "ReplySelection.h"

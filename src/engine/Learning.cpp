@@ -3,6 +3,7 @@
 #include "Casing.h"
 #include "EditLock.h"
 #include "PhraseList.h"
+#include "WordsIndex.h"
 #include "WordsLine.h"
 
 #include <algorithm>
@@ -23,13 +24,7 @@ bool unfitToLearn(std::string_view phrase) {
 
 // Line index of the first well-formed line whose key equals `key`, or 0.
 int findKey(const PhraseList& base, std::string_view key) {
-    for (int i = 1; i < base.count(); ++i) {
-        const std::string_view line = base.line(i);
-        if (parseWordsLine(line).fault == LineFault::None && learningKey(line) == key) {
-            return i;
-        }
-    }
-    return 0;
+    return base.indexed<WordsIndex>().learntKeyLine(base.buffer(), key);
 }
 
 // The line with one more answer. A line with a branch block keeps its place,
@@ -71,34 +66,26 @@ bool storeStep(TurnContext& context, const DialogueState& state) {
     return true;
 }
 
-// Returns false when the phrase was a key already.
-bool keyStep(TurnContext& context, const std::string& upperPhrase) {
+// The phrase becomes a key, and then one more answer of the previous reply's
+// line; the edits are those two steps would make one after the other, saved
+// once. Nothing is written when the phrase was a key already.
+void keyAndAnswerSteps(TurnContext& context, const DialogueState& state) {
+    const std::string upperPhrase = casing::upper(state.UserPhrase);
     const EditLock lock(context.folder, files::WordsForLearning);
     context.RE2.load(context.folder, files::WordsForLearning);
     if (findKey(context.RE2, upperPhrase) != 0) {
-        return false;
-    }
-    context.RE2.append(upperPhrase + "^");
-    context.RE2.save(context.folder, files::WordsForLearning);
-    return true;
-}
-
-void answerStep(TurnContext& context, const DialogueState& state) {
-    const EditLock lock(context.folder, files::WordsForLearning);
-    context.RE2.load(context.folder, files::WordsForLearning);
-    const int target = findKey(context.RE2, casing::upper(state.LastReply));
-    if (target == 0) {
         return;
     }
-    addAnswer(context.RE2, target, state.UserPhrase);
+    context.RE2.append(upperPhrase + "^");
+    if (!state.LastReply.empty()) {
+        if (const int target = findKey(context.RE2, casing::upper(state.LastReply))) {
+            addAnswer(context.RE2, target, state.UserPhrase);
+        }
+    }
     context.RE2.save(context.folder, files::WordsForLearning);
 }
 
 } // namespace
-
-std::string_view learningKey(std::string_view line) {
-    return line.substr(0, line.find('^'));
-}
 
 void recordInsult(TurnContext& context, const DialogueState& state) {
     const EditLock lock(context.folder, files::Collection);
@@ -114,10 +101,7 @@ void learnAfterFallback(TurnContext& context, const DialogueState& state) {
     if (!state.FilterHit && !storeStep(context, state)) {
         return;
     }
-    if (!keyStep(context, casing::upper(state.UserPhrase)) || state.LastReply.empty()) {
-        return;
-    }
-    answerStep(context, state);
+    keyAndAnswerSteps(context, state);
 }
 
 } // namespace orlevan

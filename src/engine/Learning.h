@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogueState.h"
+#include "KeyMatch.h"
 #include "KnowledgeFiles.h"
 
 namespace orlevan {
@@ -9,20 +10,18 @@ namespace orlevan {
 void recordInsult(TurnContext& context, const DialogueState& state);
 
 // Learns from a phrase the phrase base could not answer; the work buffer
-// still holds the fallback file the reply came from. In order, each step a
-// whole load-edit-save of its file under the edit lock:
+// still holds the fallback file the reply came from. In order:
 //   store  - the phrase becomes a future reply in W1.Dat (the previous reply
 //            asked something) or W2.Dat, unless it is a person's matter
 //            (FilterHit) or that file already has it;
 //   key    - the phrase becomes a key of Words.dat, without answers yet;
 //   answer - the phrase becomes one more answer of the line whose key is the
 //            previous reply.
+// The store step is a whole load-edit-save of its file under the edit lock;
+// the key and answer steps are one of Words.dat, so the file is written once
+// and a crash leaves it as it was before the turn or as it is after it.
 // Nothing is learnt before the first reply, and nothing from a phrase holding
 // a character that structures Words.dat or a control character.
 void learnAfterFallback(TurnContext& context, const DialogueState& state);
-
-// The key of a phrase-base line as learning compares it: everything before
-// the first '^', depth marks included.
-std::string_view learningKey(std::string_view line);
 
 } // namespace orlevan

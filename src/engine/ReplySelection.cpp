@@ -1,9 +1,11 @@
 #include "ReplySelection.h"
 
 #include "Casing.h"
+#include "KeyMatch.h"
 #include "PhraseList.h"
 #include "Random.h"
 #include "RunMatch.h"
+#include "WordsIndex.h"
 #include "WordsLine.h"
 
 namespace orlevan {
@@ -20,43 +22,20 @@ void openTopic(DialogueState& state, int line) {
     state.TopicLine = line;
 }
 
-// Does the line's key (depth marks included) stand in the phrase word by
-// word? The matcher's state runs on from one word to the next.
-bool wordsInOrder(std::string_view line, std::size_t keyEnd, std::string_view upperPhrase) {
-    MatchState state;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        std::size_t end = start + 1;
-        while (end < line.size() && line[end] != ' ' && line[end] != '^') {
-            ++end;
-        }
-        const std::string_view word = line.substr(start, end - start);
-        // The first word is searched from a fresh state, so it is found only
-        // where it stands whole: most lines end here without a step.
-        const bool fresh = start == 0;
-        if ((fresh && upperPhrase.find(word) == std::string_view::npos) ||
-            !RunMatch(word, upperPhrase, state)) {
-            return false;
-        }
-        if (end == keyEnd) {
-            return true;
-        }
-        start = end + 1;
+// The line the index found gives the reply and opens the topic.
+bool answerFrom(TurnContext& context, DialogueState& state, int index, ReplySource source,
+                Reply& reply) {
+    if (index == 0) {
+        return false;
     }
-    return false;
+    const WordsLine line = parseWordsLine(context.RE2.line(index));
+    openTopic(state, index);
+    PickAlternative(line, state, context.random);
+    reply = {source, line.exitMark};
+    return true;
 }
 
 } // namespace
-
-// Lines that break the syntax are passed over as if they were not there, so
-// a hand-edited base with a slip in it still answers from its other lines.
-bool answersFrom(const WordsLine& line) {
-    return line.fault == LineFault::None && !line.unanswered();
-}
-
-std::string_view keyPassPattern(std::string_view text, const WordsLine& line) {
-    return text.substr(0, static_cast<std::size_t>(line.depth) + line.key.size());
-}
 
 bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase) {
     context.RE2.load(context.folder, files::WordsForSearch);
@@ -70,12 +49,16 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
             return false;
         }
         const std::string_view text = context.RE2.line(state.TopicLine);
-        const WordsLine line = parseWordsLine(text);
-        if (line.depth == 0) {
+        const int depth = depthOf(text);
+        if (depth == 0) {
             state.TopicDepth = 0;
             return false;
         }
-        if (line.depth != state.TopicDepth || !answersFrom(line)) {
+        if (depth != state.TopicDepth) {
+            continue;
+        }
+        const WordsLine line = parseWordsLine(text);
+        if (!answersFrom(line)) {
             continue;
         }
         state.BranchKey = line.key;
@@ -89,44 +72,22 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
     }
 }
 
-namespace {
-
-// The first answering line of the base, in file order, whose key the phrase
-// holds as `found` tells; it opens the topic and gives the reply.
-template <typename Found>
-bool firstAnswer(TurnContext& context, DialogueState& state, ReplySource source, Reply& reply,
-                 Found found) {
-    context.RE2.load(context.folder, files::WordsForSearch);
-    for (int i = 1; i < context.RE2.count(); ++i) {
-        const std::string_view text = context.RE2.line(i);
-        const WordsLine line = parseWordsLine(text);
-        if (answersFrom(line) && found(text, line)) {
-            openTopic(state, i);
-            PickAlternative(line, state, context.random);
-            reply = {source, line.exitMark};
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
+// Both passes take the first line in file order whose key the phrase holds;
+// the index tells which line that is without reading the others.
 bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
              Reply& reply) {
-    return firstAnswer(context, state, ReplySource::Key, reply,
-                       [&](std::string_view text, const WordsLine& line) {
-                           return foundFresh(keyPassPattern(text, line), upperPhrase);
-                       });
+    context.RE2.load(context.folder, files::WordsForSearch);
+    const auto& index = context.RE2.indexed<WordsIndex>();
+    return answerFrom(context, state, index.firstKeyLine(context.RE2.buffer(), upperPhrase),
+                      ReplySource::Key, reply);
 }
 
 bool WordPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,
               Reply& reply) {
-    return firstAnswer(context, state, ReplySource::Word, reply,
-                       [&](std::string_view text, const WordsLine& line) {
-                           return wordsInOrder(text, keyPassPattern(text, line).size(),
-                                               upperPhrase);
-                       });
+    context.RE2.load(context.folder, files::WordsForSearch);
+    const auto& index = context.RE2.indexed<WordsIndex>();
+    return answerFrom(context, state, index.firstWordsLine(context.RE2.buffer(), upperPhrase),
+                      ReplySource::Word, reply);
 }
 
 void ReplyFallback(TurnContext& context, DialogueState& state) {

@@ -5,8 +5,6 @@
 
 namespace orlevan {
 
-struct WordsLine;
-
 // Where the reply of a turn came from.
 enum class ReplySource {
     Branch,   // a branch of the open topic
@@ -25,12 +23,6 @@ struct Reply {
 // keys whole, then keys word by word, then the fallback. After a fallback
 // the work buffer still holds the fallback file, which learning reads.
 Reply selectReply(TurnContext& context, DialogueState& state);
-
-// A line the passes may answer from: well formed and with an answer.
-bool answersFrom(const WordsLine& line);
-// What KeyPass looks for in the phrase: the key with its depth marks, so a
-// branch never answers a plain phrase.
-std::string_view keyPassPattern(std::string_view text, const WordsLine& line);
 
 bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase);
 bool KeyPass(TurnContext& context, DialogueState& state, std::string_view upperPhrase,

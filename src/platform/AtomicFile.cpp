@@ -1,5 +1,6 @@
 #include "AtomicFile.h"
 
+#include "ContentHash.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
 
@@ -196,25 +197,50 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// `bytes` written to disk in a copy beside the target, under a hidden name.
-PendingFile writtenCopy(const fs::path& folder, std::string_view bytes, mode_t mode,
-                        std::string_view spelledName) {
+// Writes each piece as it comes and keeps the digest of all of them.
+class CopySink final : public ByteSink {
+public:
+    CopySink(int fd, std::string_view spelledName) : fd_(fd), spelledName_(spelledName) {}
+
+    void put(std::string_view bytes) override {
+        if (!writeAll(fd_, bytes)) {
+            throw Failure::failedToSaveStream(spelledName_, errno);
+        }
+        hash_.add(bytes);
+    }
+    std::uint64_t hash() const { return hash_.value(); }
+
+private:
+    int fd_;
+    std::string_view spelledName_;
+    ContentHash hash_;
+};
+
+// The content written to disk in a copy beside the target, under a hidden name.
+PendingFile writtenCopy(const fs::path& folder, const ContentMaker& make, mode_t mode,
+                        std::string_view spelledName, std::uint64_t& hash) {
     removeAbandonedCopies(folder);
     for (const bool unnamed : {true, false}) {
         PendingFile copy(folder);
         if (!(unnamed ? copy.openUnnamed() : copy.openNamed())) {
             continue;
         }
-        if (!writeAll(copy.fd(), bytes) || ::fchmod(copy.fd(), mode) != 0 ||
-            ::fsync(copy.fd()) != 0) {
+        CopySink sink(copy.fd(), spelledName);
+        make(sink);
+        if (::fchmod(copy.fd(), mode) != 0 || ::fsync(copy.fd()) != 0) {
             throw Failure::failedToSaveStream(spelledName, errno);
         }
+        hash = sink.hash();
         // An unnamed file that cannot be linked is written again as a named one.
         if (!copy.hiddenName().empty()) {
             return copy;
         }
     }
     throw Failure::cannotCreate(spelledName);
+}
+
+ContentMaker bytesMaker(std::string_view bytes) {
+    return [bytes](ByteSink& sink) { sink.put(bytes); };
 }
 
 fs::path folderOf(const fs::path& path) {
@@ -231,21 +257,37 @@ void syncFolder(const fs::path& folder) {
 
 } // namespace
 
-void replaceFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
+SavedFile replaceFile(const fs::path& path, const ContentMaker& make,
+                      std::string_view spelledName) {
     const auto mode = modeForReplacing(path);
     if (!mode) {
         throw Failure::cannotCreate(spelledName);
     }
-    PendingFile copy = writtenCopy(folderOf(path), bytes, *mode, spelledName);
+    SavedFile saved;
+    PendingFile copy = writtenCopy(folderOf(path), make, *mode, spelledName, saved.hash);
     if (::rename(copy.hiddenName().c_str(), path.c_str()) != 0) {
         throw Failure::cannotCreate(spelledName);
     }
     copy.placed();
     syncFolder(folderOf(path));
+    // The file as it now stands under its name: a rename may change its
+    // change time, and whatever reaches it from now on changes its stamp.
+    saved.seenAt = wallClock();
+    struct stat info {};
+    if (::fstat(copy.fd(), &info) == 0) {
+        saved.stamp = stampOf(info);
+    }
+    return saved;
+}
+
+void replaceFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
+    replaceFile(path, bytesMaker(bytes), spelledName);
 }
 
 void createFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
-    PendingFile copy = writtenCopy(folderOf(path), bytes, newFileMode(), spelledName);
+    std::uint64_t hash = 0;
+    PendingFile copy =
+        writtenCopy(folderOf(path), bytesMaker(bytes), newFileMode(), spelledName, hash);
     if (::link(copy.hiddenName().c_str(), path.c_str()) != 0 && errno != EEXIST) {
         throw Failure::cannotCreate(spelledName);
     }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ByteSink.h"
+#include "FileStamp.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -23,6 +27,19 @@ namespace orlevan {
 // socket, a link) and a file without write permission are left as they are.
 void replaceFile(const std::filesystem::path& path, std::string_view bytes,
                  std::string_view spelledName);
+
+// A file just saved: its stamp once in place, the moment before that stamp
+// was taken, and the digest of what was written (ContentHash).
+struct SavedFile {
+    FileStamp stamp;
+    timespec seenAt{};
+    std::uint64_t hash = 0;
+};
+
+// The same with the content made piece by piece; `make` may be called twice
+// when the first way of writing a copy fails.
+SavedFile replaceFile(const std::filesystem::path& path, const ContentMaker& make,
+                      std::string_view spelledName);
 
 // Creates `path` holding `bytes`; a file that already has that name is left
 // as it is.

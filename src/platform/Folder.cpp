@@ -6,7 +6,9 @@
 #include "DamagedFiles.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
-#include "ParseMemo.h"
+#include "FolderListings.h"
+#include "KnownFiles.h"
+#include "OpenFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -65,28 +67,6 @@ bool sameName(const std::string& stored, const std::string& spelled, const std::
     return stored == spelled || (bytes && casing::upper(*bytes) == wanted);
 }
 
-// The entry of `folder` that `component` names, by the rule of Folder.h.
-std::optional<fs::path> matchEntry(const fs::path& folder, const std::string& component) {
-    const std::string spelled = cp1251::toUtf8(component);
-    if (component == "." || component == "..") {
-        return folder / spelled;
-    }
-    const std::string wanted = casing::upper(component);
-    std::optional<std::string> first;
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        std::string name = it->path().filename().string();
-        if (sameName(name, spelled, wanted) && (!first || name < *first)) {
-            first = std::move(name);
-        }
-    }
-    if (error) {
-        const fs::path exact = folder / spelled;
-        return isPresent(exact) ? std::optional(exact) : std::nullopt;
-    }
-    return first ? std::optional(folder / *first) : std::nullopt;
-}
-
 // A link is read and written through: the path of the file it names, which
 // may not exist yet. Nothing for a link that leads nowhere (a loop).
 std::optional<fs::path> followLink(const fs::path& path) {
@@ -98,34 +78,33 @@ std::optional<fs::path> followLink(const fs::path& path) {
     return error ? std::nullopt : std::optional(std::move(followed));
 }
 
-// A FIFO would wait for a writer and opening a device may act on it, so only
-// a regular file is opened, and without waiting in case it was swapped for
-// something else since it was looked at.
-bool readRegularFile(const fs::path& path, std::string& bytes) {
-    struct stat info {};
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    for (std::size_t filled = 0; filled < bytes.size();) {
-        const ssize_t got = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false; // an error, or the file was cut while being read
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 } // namespace
 
+// The entry of `folder` that `component` names, by the rule of Folder.h.
+std::optional<Folder::Found> Folder::matchEntry(const fs::path& folder,
+                                                const std::string& component) const {
+    const std::string spelled = cp1251::toUtf8(component);
+    if (component == "." || component == "..") {
+        return Found{folder / spelled, false};
+    }
+    const auto* entries = listings_->of(folder);
+    if (entries == nullptr) {
+        const fs::path exact = folder / spelled;
+        return isPresent(exact) ? std::optional(Found{exact, true}) : std::nullopt;
+    }
+    const std::string wanted = casing::upper(component);
+    const FolderListings::Entry* first = nullptr;
+    for (const auto& entry : *entries) {
+        if (sameName(entry.name, spelled, wanted) && (!first || entry.name < first->name)) {
+            first = &entry;
+        }
+    }
+    return first ? std::optional(Found{folder / first->name, first->mayBeLink}) : std::nullopt;
+}
+
 Folder::Folder(fs::path root)
-    : root_(std::move(root)), memo_(std::make_shared<ParseMemo>()),
-      damaged_(std::make_shared<DamagedFiles>()) {}
+    : root_(std::move(root)), known_(std::make_shared<KnownFiles>()),
+      listings_(std::make_shared<FolderListings>()), damaged_(std::make_shared<DamagedFiles>()) {}
 
 // Where the components lead from the root (or from '/'); nothing when one
 // of them is missing.
@@ -136,7 +115,7 @@ std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t com
         if (!next) {
             return std::nullopt;
         }
-        found = std::move(*next);
+        found = std::move(next->path);
     }
     return found;
 }
@@ -159,7 +138,8 @@ std::optional<fs::path> Folder::target(std::string_view name) const {
         return std::nullopt;
     }
     const std::string& last = spelled.components.back();
-    return followLink(matchEntry(*folder, last).value_or(*folder / cp1251::toUtf8(last)));
+    const auto found = matchEntry(*folder, last);
+    return found ? followLink(found->path) : followLink(*folder / cp1251::toUtf8(last));
 }
 
 std::string Folder::read(std::string_view name) const {
@@ -168,32 +148,62 @@ std::string Folder::read(std::string_view name) const {
     return bytes;
 }
 
-fs::path Folder::regularFile(std::string_view name) const {
-    const auto found = find(name);
-    const auto path = found ? followLink(*found) : std::nullopt;
-    std::error_code error;
-    if (!path || !fs::is_regular_file(*path, error)) {
+fs::path Folder::located(std::string_view name) const {
+    const SpelledName spelled = split(name);
+    if (hasDriveLetter(name) || spelled.components.empty()) {
+        throw Failure::cannotOpen(name);
+    }
+    const auto folder = walk(spelled, spelled.components.size() - 1);
+    const auto found = folder ? matchEntry(*folder, spelled.components.back()) : std::nullopt;
+    const auto path = !found             ? std::nullopt
+                      : found->mayBeLink ? followLink(found->path)
+                                         : std::optional(found->path);
+    if (!path) {
         throw Failure::cannotOpen(name);
     }
     return *path;
 }
 
-fs::path Folder::read(std::string_view name, std::string& bytes) const {
-    const fs::path path = regularFile(name);
-    if (!readRegularFile(path, bytes)) {
+fs::path Folder::regularFile(std::string_view name) const {
+    const fs::path path = located(name);
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
         throw Failure::cannotOpen(name);
     }
     return path;
 }
 
+OpenFile Folder::open(std::string_view name) const {
+    return open(located(name), name);
+}
+
+OpenFile Folder::open(const fs::path& path, std::string_view name) const {
+    auto file = OpenFile::open(path);
+    if (!file) {
+        throw Failure::cannotOpen(name);
+    }
+    return std::move(*file);
+}
+
+fs::path Folder::read(std::string_view name, std::string& bytes) const {
+    const OpenFile file = open(name);
+    if (!file.readAll(bytes)) {
+        throw Failure::cannotOpen(name);
+    }
+    return file.path;
+}
+
 fs::path Folder::write(std::string_view name, std::string_view bytes) const {
+    return write(name, [bytes](ByteSink& sink) { sink.put(bytes); }).path;
+}
+
+Folder::Written Folder::write(std::string_view name, const ContentMaker& make) const {
     const auto path = target(name);
     if (!path) {
         throw Failure::cannotCreate(name);
     }
     keepDamagedOriginal(*path, name);
-    replaceFile(*path, bytes, name);
-    return *path;
+    return {*path, replaceFile(*path, make, name)};
 }
 
 void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) const {
@@ -202,7 +212,8 @@ void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) co
         return;
     }
     std::string original;
-    if (readRegularFile(path, original)) {
+    const auto file = OpenFile::open(path);
+    if (file && file->readAll(original)) {
         createFile(keepAs, original, name);
     }
     damaged_->settled(path);

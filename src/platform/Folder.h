@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -10,7 +12,9 @@
 namespace orlevan {
 
 class DamagedFiles;
-class ParseMemo;
+class FolderListings;
+class KnownFiles;
+struct OpenFile;
 
 // The working folder, and files named in it the way the program spells them:
 // "Base\Words.dat" is Base/Words.dat under the root. Names are Windows-1251
@@ -44,6 +48,16 @@ public:
     // "Cannot open file <name>" when there is none.
     std::filesystem::path regularFile(std::string_view name) const;
 
+    // What `name` refers to, links followed, whatever it is. Throws
+    // "Cannot open file <name>" when there is nothing.
+    std::filesystem::path located(std::string_view name) const;
+
+    // The regular file that `name` refers to, open for reading. Throws
+    // "Cannot open file <name>".
+    OpenFile open(std::string_view name) const;
+    // The same for a path `located` gave.
+    OpenFile open(const std::filesystem::path& path, std::string_view name) const;
+
     // The whole content of a file. Throws "Cannot open file <name>".
     std::string read(std::string_view name) const;
     // The same into `bytes`, reusing its memory; returns the file's path,
@@ -57,10 +71,16 @@ public:
     // cannot be made, "Failed to Save Stream (...)" when writing it fails.
     // Returns the path written.
     std::filesystem::path write(std::string_view name, std::string_view bytes) const;
+    // The same with the content made piece by piece (ByteSink.h).
+    struct Written {
+        std::filesystem::path path;
+        SavedFile saved;
+    };
+    Written write(std::string_view name, const ContentMaker& make) const;
 
-    // What was read from this folder's rich-text files, and which of them
-    // were found damaged; shared by the copies of this Folder.
-    ParseMemo& memo() const { return *memo_; }
+    // What is known of the files read from this folder and saved into it,
+    // and which of them were found damaged; shared by the copies of this Folder.
+    const std::shared_ptr<KnownFiles>& known() const { return known_; }
     DamagedFiles& damaged() const { return *damaged_; }
 
     // A name cut at its separators.
@@ -70,6 +90,12 @@ public:
     };
 
 private:
+    struct Found {
+        std::filesystem::path path;
+        bool mayBeLink = true;
+    };
+    std::optional<Found> matchEntry(const std::filesystem::path& folder,
+                                    const std::string& component) const;
     std::optional<std::filesystem::path> walk(const SpelledName& spelled,
                                               std::size_t components) const;
     // Where `name` would be written: the existing file, or a new one in an
@@ -79,7 +105,8 @@ private:
     void keepDamagedOriginal(const std::filesystem::path& path, std::string_view name) const;
 
     std::filesystem::path root_;
-    std::shared_ptr<ParseMemo> memo_;
+    std::shared_ptr<KnownFiles> known_;
+    std::shared_ptr<FolderListings> listings_;
     std::shared_ptr<DamagedFiles> damaged_;
 };
 

@@ -8,7 +8,7 @@ void LineBuffer::append(std::string_view line) {
     endLine(start);
 }
 
-// The old text stays behind in the buffer until the next load clears it;
+// The old text stays behind in the buffer until the file is read afresh;
 // an edit touches one line, so that costs little.
 void LineBuffer::replace(std::size_t index, std::string_view line) {
     const std::size_t start = text_.size();

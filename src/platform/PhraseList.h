@@ -1,7 +1,9 @@
 #pragma once
 
-#include "LineBuffer.h"
+#include "LineContent.h"
 
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,17 +11,23 @@
 namespace orlevan {
 
 class Folder;
+class KnownFiles;
 class Random;
 
 // The lines of one knowledge-base file, loaded whole, used or edited line by
 // line and saved whole. A file is read as a rich-text document when it is one
 // and as plain text otherwise; it is always saved as a rich-text document,
 // one paragraph per line. Lines are Windows-1251 text and are kept whole,
-// however long. One list is reused for file after file, keeping its memory.
+// however long.
+//
+// A load of a file that provably has not changed since it was last read or
+// saved (KnownFiles.h) takes the lines already in memory, shared with every
+// list that holds them, instead of reading the file again; an edit takes
+// them for this list alone first.
 class PhraseList {
 public:
-    PhraseList() = default;
-    explicit PhraseList(const std::vector<std::string>& lines) : lines_(LineBuffer::of(lines)) {}
+    PhraseList();
+    explicit PhraseList(const std::vector<std::string>& lines);
 
     // The lines of a file's content in either storage form.
     static PhraseList fromBytes(std::string_view bytes);
@@ -31,31 +39,42 @@ public:
     void load(const Folder& folder, std::string_view name);
     void save(const Folder& folder, std::string_view name);
 
-    int count() const { return static_cast<int>(lines_.size()); }
+    int count() const { return static_cast<int>(content_->lines.size()); }
     // The empty text for an index past either end.
     std::string_view line(int index) const;
-    void append(std::string_view text) { lines_.append(text); }
+    void append(std::string_view text);
     // Both throw "List index out of bounds (i)" for an index that holds no line.
     void remove(int index);
     void replace(int index, std::string_view text);
-    void clear() { lines_.clear(); }
+    void clear();
     // line(r) for r uniform in 0 .. count-1; the empty text when there is no line.
     std::string_view randomLine(Random& random) const;
 
-    std::vector<std::string> lines() const { return lines_.toStrings(); }
+    std::vector<std::string> lines() const { return content_->lines.toStrings(); }
+    const LineBuffer& buffer() const { return content_->lines; }
+
+    // The index of kind `Index` (a LineIndex made from a LineBuffer) of these
+    // lines, made at its first use and kept with them for as long as they
+    // are known, edits included.
+    template <typename Index> const Index& indexed() const {
+        if (const auto* made = dynamic_cast<const Index*>(content_->index.get())) {
+            return *made;
+        }
+        auto index = std::make_shared<Index>(content_->lines);
+        const Index& made = *index;
+        content_->index = std::move(index);
+        return made;
+    }
 
 private:
     int checked(int index) const;
-    // Reads `bytes_` (a whole file) into `spare_`; throws without touching the
-    // lines. Plain text moves out of `bytes_`, a document stays in it.
-    // False for a document cut short.
-    bool parse();
+    // The lines, for this list alone.
+    LineContent& editable();
 
-    LineBuffer lines_;
-    // Room kept between loads and saves: the file's bytes, and the lines
-    // being read, swapped in when the read succeeds.
-    std::string bytes_;
-    LineBuffer spare_;
+    std::shared_ptr<LineContent> content_;
+    // Where the lines are known from, while they are what that file holds.
+    std::weak_ptr<KnownFiles> known_;
+    std::filesystem::path knownAs_;
 };
 
 } // namespace orlevan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteSink.h"
 #include "LineBuffer.h"
 
 #include <string>
@@ -30,5 +31,7 @@ bool readParagraphs(std::string_view document, LineBuffer& lines);
 std::string writeDocument(const std::vector<std::string>& lines);
 // The same into `document`, reusing its memory.
 void writeDocument(const LineBuffer& lines, std::string& document);
+// The same, handed to `sink` piece by piece.
+void writeDocument(const LineBuffer& lines, ByteSink& sink);
 
 } // namespace orlevan::rtf

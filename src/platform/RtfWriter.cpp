@@ -70,38 +70,90 @@ char* writeLine(char* out, std::string_view line) {
     return out;
 }
 
-// Lines are a vector of strings or a line buffer: anything indexed.
-template <typename Lines> void writeLines(const Lines& lines, std::string& document) {
-    std::size_t size = kDocumentStart.size() + kDocumentEnd.size();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        size += kParagraphEnd.size();
-        for (const char c : std::string_view(lines[i])) {
-            size += kSpelling[static_cast<unsigned char>(c)].length;
+// Gathers the document in a piece of fixed size and hands each full piece
+// to the sink, so a document of any size costs no more memory than a piece.
+class PieceWriter {
+public:
+    explicit PieceWriter(ByteSink& sink) : sink_(sink) { piece_.resize(kPiece + kRoom); }
+
+    void put(std::string_view text) {
+        for (const char c : text) {
+            room(1);
+            piece_[used_++] = c;
         }
     }
-    // The size is known exactly, so the document is written in place; the
-    // spare bytes at the end take the overhang of the last eight-byte copy.
-    constexpr std::size_t kOverhang = 8;
-    document.resize(size + kOverhang);
-    char* out = std::copy(kDocumentStart.begin(), kDocumentStart.end(), document.data());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        out = writeLine(out, lines[i]);
-        out = std::copy(kParagraphEnd.begin(), kParagraphEnd.end(), out);
+
+    void line(std::string_view text) {
+        // A line longer than a piece goes in parts: each byte is spelled alone.
+        while (!text.empty()) {
+            const std::string_view part = text.substr(0, kRoom / kLongestSpelling);
+            room(part.size() * kLongestSpelling);
+            used_ =
+                static_cast<std::size_t>(writeLine(piece_.data() + used_, part) - piece_.data());
+            text.remove_prefix(part.size());
+        }
+        put(kParagraphEnd);
     }
-    std::copy(kDocumentEnd.begin(), kDocumentEnd.end(), out);
-    document.resize(size);
+
+    void finish() {
+        sink_.put(std::string_view(piece_).substr(0, used_));
+        used_ = 0;
+    }
+
+private:
+    static constexpr std::size_t kPiece = 256 * 1024;
+    // Room past a full piece for one part of a line, and the overhang of
+    // writeLine's last eight-byte copy.
+    static constexpr std::size_t kRoom = 64 * 1024 + 8;
+    static constexpr std::size_t kLongestSpelling = 5;
+
+    void room(std::size_t bytes) {
+        if (used_ + bytes > kPiece + kRoom - 8 || used_ >= kPiece) {
+            finish();
+        }
+    }
+
+    ByteSink& sink_;
+    std::string piece_;
+    std::size_t used_ = 0;
+};
+
+class StringSink final : public ByteSink {
+public:
+    explicit StringSink(std::string& text) : text_(text) { text_.clear(); }
+    void put(std::string_view bytes) override { text_.append(bytes); }
+
+private:
+    std::string& text_;
+};
+
+// Lines are a vector of strings or a line buffer: anything indexed.
+template <typename Lines> void writeLines(const Lines& lines, ByteSink& sink) {
+    PieceWriter writer(sink);
+    writer.put(kDocumentStart);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        writer.line(lines[i]);
+    }
+    writer.put(kDocumentEnd);
+    writer.finish();
 }
 
 } // namespace
 
 std::string writeDocument(const std::vector<std::string>& lines) {
     std::string document;
-    writeLines(lines, document);
+    StringSink sink(document);
+    writeLines(lines, sink);
     return document;
 }
 
 void writeDocument(const LineBuffer& lines, std::string& document) {
-    writeLines(lines, document);
+    StringSink sink(document);
+    writeLines(lines, sink);
+}
+
+void writeDocument(const LineBuffer& lines, ByteSink& sink) {
+    writeLines(lines, sink);
 }
 
 } // namespace orlevan::rtf

@@ -4,6 +4,8 @@
 #include "KnowledgeFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace orlevan {
 namespace {
@@ -46,6 +48,30 @@ TEST_F(LearningTest, TheWorkedExampleStoresTheAnswerEverywhere) {
     expected.push_back(w("Я КОЛЯ.^"));
     expected.push_back(w("ТЫ КТО?^Я программа.;Я Коля.;"));
     EXPECT_EQ(kb.lines("Base\\Words.dat"), expected);
+}
+
+// The new key and the longer answer line reach the phrase base in one save,
+// so a crash leaves it as it was before the turn or as it is after it.
+TEST_F(LearningTest, ThePhraseBaseIsSavedOnceForTheKeyAndTheAnswer) {
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    // Moves from a name are watched too: two moves to the same name in a row
+    // would be told as one.
+    ASSERT_GE(::inotify_add_watch(watch, (kb.path() / "Base").c_str(), IN_MOVED_TO | IN_MOVED_FROM),
+              0);
+    learn("Я Коля.", "Ты кто?");
+    int saves = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t got; (got = ::read(watch, events, sizeof events)) > 0;) {
+        for (char* at = events; at < events + got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(at);
+            saves += (event->mask & IN_MOVED_TO) && std::string_view(event->name) == "Words.dat";
+            at += sizeof(inotify_event) + event->len;
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(kb.lines("Base\\Words.dat").back(), w("ТЫ КТО?^Я программа.;Я Коля.;"));
 }
 
 TEST_F(LearningTest, NothingIsLearntBeforeTheFirstReply) {

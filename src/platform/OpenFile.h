@@ -1,0 +1,35 @@
+#pragma once
+
+#include "FileDescriptor.h"
+#include "FileStamp.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orlevan {
+
+// A regular file open for reading, and its stamp as it was opened.
+struct OpenFile {
+    std::filesystem::path path;
+    FileDescriptor fd;
+    FileStamp stamp;
+    timespec seenAt{}; // the moment just before the stamp was taken
+
+    // Nothing when `path` is no regular file or cannot be opened. A FIFO
+    // would wait for a writer and opening a device may act on it, so the
+    // file is opened without waiting, in case it was swapped for something
+    // else since it was looked at, and given up unless it is regular.
+    static std::optional<OpenFile> open(const std::filesystem::path& path);
+
+    // The whole content as stamped, into `bytes`; false on an error or when
+    // the file was cut while being read.
+    bool readAll(std::string& bytes) const;
+    // The digest of the whole content, read a piece at a time; nothing on an error.
+    std::optional<std::uint64_t> hashAll() const;
+    // Whether the stamp is still the one the file was opened with.
+    bool stampHeld() const;
+};
+
+} // namespace orlevan
