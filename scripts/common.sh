@@ -3,13 +3,20 @@
 
 ORLEVAN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ORLEVAN_BUILD="$ORLEVAN_ROOT/build"
+# The second tree: clang with AddressSanitizer and UndefinedBehaviorSanitizer,
+# the test suite and the libFuzzer targets.
+ORLEVAN_SANITIZED_BUILD="$ORLEVAN_ROOT/build-san"
 
-# Debian 12 packages: compiler and build tools, Qt 6 (widgets, multimedia with its
-# FFmpeg back end, test), GoogleTest, Google Benchmark, and fonts with Cyrillic
-# (Liberation and Comic Neue stand in for the fonts the settings and the
-# About window name).
+# Debian 12 packages: compiler and build tools, clang with its sanitizer and
+# libFuzzer runtimes, Qt 6 (widgets, multimedia with its FFmpeg back end,
+# test), GoogleTest, Google Benchmark, fonts with Cyrillic (Liberation and
+# Comic Neue stand in for the fonts the settings and the About window name),
+# and what the installed program is checked with: appstream's validator,
+# desktop-file-utils, and an X server with xdotool to start it from its menu
+# entry.
 ORLEVAN_PACKAGES=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
+    appstream desktop-file-utils xvfb xauth xdotool
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2 fonts-comic-neue
@@ -39,7 +46,17 @@ orlevan_install_packages() {
     fi
 }
 
+# Our own builds stop at any warning; a packager's build does not.
 orlevan_build() {
-    cmake -S "$ORLEVAN_ROOT" -B "$ORLEVAN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$ORLEVAN_BUILD" --parallel "$(nproc)"
+    cmake -S "$ORLEVAN_ROOT" -B "$ORLEVAN_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DORLEVAN_WARNINGS_AS_ERRORS=ON
+    cmake --build "$ORLEVAN_BUILD" --parallel "$(nproc)" "$@"
+}
+
+# The sanitizer tree. Arguments go to the build (e.g. --target NAME).
+orlevan_build_sanitized() {
+    CC=clang-14 CXX=clang++-14 cmake -S "$ORLEVAN_ROOT" -B "$ORLEVAN_SANITIZED_BUILD" -G Ninja \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORLEVAN_WARNINGS_AS_ERRORS=ON \
+        -DORLEVAN_BUILD_FUZZ=ON -DORLEVAN_BUILD_BENCH=OFF
+    cmake --build "$ORLEVAN_SANITIZED_BUILD" --parallel "$(nproc)" "$@"
 }
