@@ -1,0 +1,94 @@
+#pragma once
+
+#include "Clock.h"
+#include "Folder.h"
+#include "Random.h"
+#include "TurnFrontEnd.h"
+
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orlevan::fuzz {
+
+// A working folder for the whole fuzzing run, in memory where the machine
+// has /dev/shm, removed when the process ends. Each input rewrites the files
+// it needs.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    // Writes `bytes` to the file the program spells `name` ("Base\\W1.Dat").
+    void write(std::string_view name, std::string_view bytes) const;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// An input cut into the texts of a turn: the first line holds the phrases,
+// one turn each, separated by tabs; every later line "==> NAME" starts the
+// content of the knowledge-base file NAME (as the program spells it, e.g.
+// "Base\Words.dat"); text before the first such line belongs to Words.dat.
+// A name that is not one of the files a turn reads is dropped with its text.
+struct TurnInput {
+    std::vector<std::string> phrases;
+    std::vector<std::pair<std::string, std::string>> files;
+};
+TurnInput splitTurnInput(std::string_view bytes);
+
+// A small knowledge base in which every file the turn may read exists, so
+// the input decides what is in them rather than whether they are there.
+void writeDefaultBase(const ScratchFolder& folder);
+
+// The lines of a file as the program loads them; empty when it cannot be.
+std::vector<std::string> linesOf(const Folder& folder, std::string_view name);
+
+// Aborts (a finding) when a line that is in `after` but not in `before` is
+// not a well-formed line of the phrase base: learning must only ever add
+// lines that the reply search can read.
+void requireLearntLinesWellFormed(const std::vector<std::string>& before,
+                                  const std::vector<std::string>& after);
+
+class FixedClock final : public Clock {
+public:
+    std::string longTime() const override { return "12:00:00"; }
+    std::string shortDate() const override { return "01.01.2026"; }
+    unsigned millisecondOfDay() const override { return 43'200'000; }
+};
+
+// The same draws for the same input, so a finding can be replayed.
+class SeededRandom final : public Random {
+public:
+    explicit SeededRandom(std::string_view bytes);
+    void reseed(unsigned seed) override { engine_.seed(seed ^ salt_); }
+    int below(int n) override;
+
+private:
+    unsigned salt_;
+    std::mt19937 engine_;
+};
+
+// A front end that keeps nothing and hands out the partner's file name.
+class QuietFrontEnd final : public TurnFrontEnd {
+public:
+    explicit QuietFrontEnd(std::optional<std::string> partner = std::nullopt)
+        : partner_(std::move(partner)) {}
+    void showUserPhrase(const std::string&) override {}
+    void showReply(const std::string&) override {}
+    void setClosing(bool) override {}
+    void setFollowUp(bool) override {}
+    std::optional<std::string> partnerFile() const override { return partner_; }
+    void clearInput() override {}
+
+private:
+    std::optional<std::string> partner_;
+};
+
+} // namespace orlevan::fuzz
