@@ -52,6 +52,12 @@ ScratchFolder::~ScratchFolder() {
     fs::remove_all(path_, ignored);
 }
 
+void ScratchFolder::clear() const {
+    for (const auto& entry : fs::directory_iterator(path_)) {
+        fs::remove_all(entry.path());
+    }
+}
+
 void ScratchFolder::write(std::string_view name, std::string_view bytes) const {
     const fs::path file = path_ / posixName(name);
     fs::create_directories(file.parent_path());

@@ -24,6 +24,9 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
+    // Empties the folder, so that each input starts from nothing: a save
+    // keeps a damaged file's original beside it, and those would pile up.
+    void clear() const;
     // Writes `bytes` to the file the program spells `name` ("Base\\W1.Dat").
     void write(std::string_view name, std::string_view bytes) const;
     const std::filesystem::path& path() const { return path_; }

@@ -24,6 +24,7 @@ constexpr std::string_view kPartnerFile = "Txt.Dat";
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fuzz::ScratchFolder scratch;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    scratch.clear();
     fuzz::writeDefaultBase(scratch);
     scratch.write(kPartnerFile, bytes);
     const Folder folder(scratch.path());

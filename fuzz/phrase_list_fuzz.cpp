@@ -15,6 +15,7 @@ using namespace orlevan;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fuzz::ScratchFolder scratch;
     constexpr std::string_view kName = "Base\\W1.Dat";
+    scratch.clear();
     scratch.write(kName, {reinterpret_cast<const char*>(data), size});
     const Folder folder(scratch.path());
     PhraseList list;

@@ -26,6 +26,7 @@ void require(bool holds, const char* what) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fuzz::ScratchFolder scratch;
+    scratch.clear();
     scratch.write(SettingsTable::kFileName, {reinterpret_cast<const char*>(data), size});
     const Folder folder(scratch.path());
     SettingsTable table;

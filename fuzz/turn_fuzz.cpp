@@ -19,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.phrases.size() > 4) {
         return 0; // more turns find nothing new, only take longer
     }
+    scratch.clear();
     fuzz::writeDefaultBase(scratch);
     for (const auto& [name, content] : input.files) {
         scratch.write(name, content);
