@@ -53,6 +53,10 @@ orlevan_build() {
     cmake --build "$ORLEVAN_BUILD" --parallel "$(nproc)" "$@"
 }
 
+# A fault a sanitizer finds stops the program with its stack.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
 # The sanitizer tree. Arguments go to the build (e.g. --target NAME).
 orlevan_build_sanitized() {
     CC=clang-14 CXX=clang++-14 cmake -S "$ORLEVAN_ROOT" -B "$ORLEVAN_SANITIZED_BUILD" -G Ninja \
