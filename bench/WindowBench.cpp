@@ -31,7 +31,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -189,23 +188,16 @@ struct Usage {
     long wakeUps = 0;
 };
 
-// Processor time of the whole process, and the voluntary context switches
-// of all its threads: each is a sleep the thread was woken from.
+// Processor time and voluntary context switches of all the process's
+// threads: each such switch is a sleep the thread was woken from.
 Usage usageOf(pid_t pid) {
     Usage usage;
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), {});
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    unsigned long long ticks = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14 || i == 15) { // utime, stime
-            ticks += std::stoull(field);
-        }
-    }
-    usage.processorSeconds =
-        static_cast<double>(ticks) / static_cast<double>(::sysconf(_SC_CLK_TCK));
     for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+        // The first field is the nanoseconds the thread has run.
+        std::ifstream schedstat(task.path() / "schedstat");
+        unsigned long long ran = 0;
+        schedstat >> ran;
+        usage.processorSeconds += static_cast<double>(ran) / 1e9;
         std::ifstream status(task.path() / "status");
         for (std::string line; std::getline(status, line);) {
             if (line.rfind("voluntary_ctxt_switches:", 0) == 0) {
