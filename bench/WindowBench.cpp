@@ -8,7 +8,10 @@
 //                 with a dialogue in its pane, the intro effect off and
 //                 "Speed Word" on: its share of one core and its wake-ups per
 //                 second (voluntary context switches of all its threads), as
-//                 counters; IdleBareWindow is the bare window idling as long.
+//                 counters; IdleBareWindow is the bare window, with a line
+//                 edit, idling as long. Each in the background (/inactive)
+//                 and as the active window (/active), where the focused
+//                 line's caret blinks.
 // Run: DISPLAY=:N build/bench/window_bench [--idle-seconds=S] [benchmark flags]
 
 #include "Clock.h"
@@ -20,6 +23,7 @@
 #include "SettingsTable.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTimer>
 #include <cerrno>
 #include <chrono>
@@ -80,13 +84,23 @@ private:
     std::function<void()> settle_;
 };
 
+// `kind` is "orlevan" or "bare", followed by "-active" when the window is
+// to be the active one, its line taking the keys with a blinking caret.
 int runChild(const std::string& kind, int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orlevan"));
-    if (kind == "bare") {
+    const bool active = kind.ends_with("-active");
+    if (kind.starts_with("bare")) {
         QWidget window;
         window.setFixedSize(587, 361);
-        FirstPaint watch(window, [] {});
+        auto* line = new QLineEdit(&window);
+        line->setGeometry(3, 317, 422, 21);
+        FirstPaint watch(window, [&window, line, active] {
+            line->setFocus();
+            if (active) {
+                window.activateWindow();
+            }
+        });
         window.show();
         return QApplication::exec();
     }
@@ -95,10 +109,13 @@ int runChild(const std::string& kind, int argc, char** argv) {
     orlevan::SystemRandom random;
     orlevan::Program program(orlevan::Folder(fs::current_path()), clock, random);
     orlevan::TForm1& window = program.form1;
-    FirstPaint watch(window, [&window] {
+    FirstPaint watch(window, [&window, active] {
         window.Input->setText(QStringLiteral("Привет"));
         window.SpeakClick();
         window.N24Click();
+        if (active) {
+            window.activateWindow();
+        }
     });
     window.show();
     return QApplication::exec();
@@ -262,12 +279,16 @@ int main(int argc, char** argv) {
             ->Iterations(10)
             ->Unit(benchmark::kMillisecond);
     }
-    for (const auto& [name, kind] :
-         {std::pair{"IdleWindow", "orlevan"}, {"IdleBareWindow", "bare"}}) {
-        benchmark::RegisterBenchmark(name, Idle, kind)
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Unit(benchmark::kSecond);
+    for (const char* state : {"inactive", "active"}) {
+        for (const auto& [name, kind] :
+             {std::pair{"IdleWindow/", "orlevan"}, {"IdleBareWindow/", "bare"}}) {
+            const std::string child =
+                std::string(kind) + (state == std::string("active") ? "-active" : "");
+            benchmark::RegisterBenchmark((name + std::string(state)).c_str(), Idle, child)
+                ->UseManualTime()
+                ->Iterations(1)
+                ->Unit(benchmark::kSecond);
+        }
     }
     return orlevan::bench::runWithFloors(argc, argv);
 }
