@@ -130,19 +130,6 @@ std::vector<std::string> linesOf(const Folder& folder, std::string_view name) {
     return list.lines();
 }
 
-void requireLearntLinesWellFormed(const std::vector<std::string>& before,
-                                  const std::vector<std::string>& after) {
-    std::vector<std::string> old = before;
-    std::sort(old.begin(), old.end());
-    for (std::size_t i = 1; i < after.size(); ++i) {
-        if (!std::binary_search(old.begin(), old.end(), after[i]) &&
-            parseWordsLine(after[i]).fault != LineFault::None) {
-            std::fprintf(stderr, "learning wrote a malformed line %zu: %s\n", i, after[i].c_str());
-            std::abort();
-        }
-    }
-}
-
 SeededRandom::SeededRandom(std::string_view bytes)
     : salt_(static_cast<unsigned>(std::hash<std::string_view>{}(bytes))), engine_(salt_) {}
 
@@ -151,6 +138,37 @@ int SeededRandom::below(int n) {
         return 0;
     }
     return std::uniform_int_distribution<int>(0, n - 1)(engine_);
+}
+
+namespace {
+
+std::filesystem::path prepared(const ScratchFolder& scratch, const TurnInput::Files& contents) {
+    scratch.clear();
+    writeDefaultBase(scratch);
+    for (const auto& [name, content] : contents) {
+        scratch.write(name, content);
+    }
+    return scratch.path();
+}
+
+} // namespace
+
+DialogueRig::DialogueRig(const ScratchFolder& scratch, std::string_view input,
+                         const TurnInput::Files& contents)
+    : folder(prepared(scratch, contents)), random(input), dialogue(folder, clock, random),
+      wordsBefore_(linesOf(folder, files::WordsForLearning)) {}
+
+void DialogueRig::requireLearntLinesWellFormed() const {
+    std::vector<std::string> old = wordsBefore_;
+    std::sort(old.begin(), old.end());
+    const auto after = linesOf(folder, files::WordsForLearning);
+    for (std::size_t i = 1; i < after.size(); ++i) {
+        if (!std::binary_search(old.begin(), old.end(), after[i]) &&
+            parseWordsLine(after[i]).fault != LineFault::None) {
+            std::fprintf(stderr, "learning wrote a malformed line %zu: %s\n", i, after[i].c_str());
+            std::abort();
+        }
+    }
 }
 
 } // namespace orlevan::fuzz

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "Dialogue.h"
 #include "Folder.h"
 #include "Random.h"
 #include "TurnFrontEnd.h"
@@ -41,8 +42,9 @@ private:
 // "Base\Words.dat"); text before the first such line belongs to Words.dat.
 // A name that is not one of the files a turn reads is dropped with its text.
 struct TurnInput {
+    using Files = std::vector<std::pair<std::string, std::string>>; // name, content
     std::vector<std::string> phrases;
-    std::vector<std::pair<std::string, std::string>> files;
+    Files files;
 };
 TurnInput splitTurnInput(std::string_view bytes);
 
@@ -52,12 +54,6 @@ void writeDefaultBase(const ScratchFolder& folder);
 
 // The lines of a file as the program loads them; empty when it cannot be.
 std::vector<std::string> linesOf(const Folder& folder, std::string_view name);
-
-// Aborts (a finding) when a line that is in `after` but not in `before` is
-// not a well-formed line of the phrase base: learning must only ever add
-// lines that the reply search can read.
-void requireLearntLinesWellFormed(const std::vector<std::string>& before,
-                                  const std::vector<std::string>& after);
 
 class FixedClock final : public Clock {
 public:
@@ -92,6 +88,27 @@ public:
 
 private:
     std::optional<std::string> partner_;
+};
+
+// A dialogue over the scratch folder for one input: the folder emptied, the
+// default base written, then `files` over it.
+class DialogueRig {
+public:
+    DialogueRig(const ScratchFolder& scratch, std::string_view input,
+                const TurnInput::Files& contents);
+
+    // Aborts (a finding) when learning added a line that is not a
+    // well-formed line of the phrase base: learning must only ever write
+    // lines the reply search can read.
+    void requireLearntLinesWellFormed() const;
+
+    Folder folder;
+    FixedClock clock;
+    SeededRandom random;
+    Dialogue dialogue;
+
+private:
+    std::vector<std::string> wordsBefore_;
 };
 
 } // namespace orlevan::fuzz

@@ -24,20 +24,13 @@ constexpr std::string_view kPartnerFile = "Txt.Dat";
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const fuzz::ScratchFolder scratch;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    scratch.clear();
-    fuzz::writeDefaultBase(scratch);
-    scratch.write(kPartnerFile, bytes);
-    const Folder folder(scratch.path());
-    const auto before = fuzz::linesOf(folder, files::WordsForLearning);
-
-    const fuzz::FixedClock clock;
-    fuzz::SeededRandom random(bytes);
-    Dialogue dialogue(folder, clock, random);
+    fuzz::DialogueRig rig(scratch, bytes, {{std::string(kPartnerFile), std::string(bytes)}});
+    Dialogue& dialogue = rig.dialogue;
     fuzz::QuietFrontEnd frontEnd{std::string(kPartnerFile)};
     // Two readings: the partner's phrase, then the file as our answer left it.
     for (int reading = 0; reading < 2; ++reading) {
         try {
-            dialogue.LoadtxtCpuCpu.load(folder, kPartnerFile);
+            dialogue.LoadtxtCpuCpu.load(rig.folder, kPartnerFile);
         } catch (const Failure&) {
             return 0; // a file that cannot be read is reported, and that is all
         }
@@ -50,12 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const Failure&) {
             break;
         }
-        const auto written = fuzz::linesOf(folder, kPartnerFile);
+        const auto written = fuzz::linesOf(rig.folder, kPartnerFile);
         if (written.empty() || written[0] != dialogue.state.CpuPhrase) {
             std::fprintf(stderr, "the partner reads back something else than the answer\n");
             std::abort();
         }
     }
-    fuzz::requireLearntLinesWellFormed(before, fuzz::linesOf(folder, files::WordsForLearning));
+    rig.requireLearntLinesWellFormed();
     return 0;
 }

@@ -19,17 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.phrases.size() > 4) {
         return 0; // more turns find nothing new, only take longer
     }
-    scratch.clear();
-    fuzz::writeDefaultBase(scratch);
-    for (const auto& [name, content] : input.files) {
-        scratch.write(name, content);
-    }
-    const Folder folder(scratch.path());
-    const auto before = fuzz::linesOf(folder, files::WordsForLearning);
-
-    const fuzz::FixedClock clock;
-    fuzz::SeededRandom random(bytes);
-    Dialogue dialogue(folder, clock, random);
+    fuzz::DialogueRig rig(scratch, bytes, input.files);
     fuzz::QuietFrontEnd frontEnd;
     std::string previous;
     for (const auto& phrase : input.phrases) {
@@ -37,12 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue; // every front end takes an empty line for no phrase at all
         }
         try {
-            dialogue.turn(phrase, previous, frontEnd);
+            rig.dialogue.turn(phrase, previous, frontEnd);
         } catch (const Failure&) {
             // A file the input made unreadable: the message is the outcome.
         }
         previous = phrase;
     }
-    fuzz::requireLearntLinesWellFormed(before, fuzz::linesOf(folder, files::WordsForLearning));
+    rig.requireLearntLinesWellFormed();
     return 0;
 }
