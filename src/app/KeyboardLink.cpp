@@ -36,4 +36,8 @@ void KeyboardLink::closeSecondary(QWidget* keyboard) {
     orlevan::closeSecondary(&form_, form_.T1, keyboard);
 }
 
+void KeyboardLink::wakeOnStateChange(QTimer* timer) {
+    form_.wakeOnStateChange(timer);
+}
+
 } // namespace orlevan

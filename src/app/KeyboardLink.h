@@ -20,6 +20,7 @@ public:
     void speak() override;
     void searchCompletion() override;
     void closeSecondary(QWidget* keyboard) override;
+    void wakeOnStateChange(QTimer* timer) override;
 
 private:
     TForm1& form_;

@@ -59,6 +59,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     buildStatusBar();
     buildTimers();
     connectHandlers();
+    watchState();
 
     // The client area is fixed; the menu bar comes on top of it.
     centralWidget()->setFixedSize(kClientSize);

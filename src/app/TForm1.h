@@ -111,6 +111,9 @@ public:
     int Tag = 0;
     bool appMessageInstalled() const { return keyHook_ != nullptr; }
     const Folder& folder() const { return folder_; }
+    // Wakes the resting `timer` whenever what the state timer T1 looks at
+    // changes: the input line, the pane, "Speed Word", the focus, status panel 0.
+    void wakeOnStateChange(QTimer* timer);
     // Runs a handler of another window under this window's error box.
     void runGuarded(const std::function<void()>& handler) { errors_.run(handler); }
 
@@ -179,6 +182,10 @@ private:
     // A font item for the lines of one speaker.
     void pickLineFont(QFont& picker);
 
+    // T1 and T5 get a tick when what they look at changes, instead of
+    // polling for it (TForm1StateWatch.cpp).
+    void watchState();
+
     void buildComponents();
     void buildMenu();
     void buildStatusBar();
@@ -195,6 +202,9 @@ private:
     ErrorBox errors_;
     WindowEffects effects_{*this};
     QObject* keyHook_ = nullptr;
+    // T5's ticks still needed for one round over the input line since it
+    // last changed; at 0 the guard has looked at every character.
+    int unscanned_ = 0;
 };
 
 } // namespace orlevan

@@ -39,6 +39,9 @@ std::string TForm1::introSetting() const {
 // settles in the centre with an empty pane, and the greeting may follow.
 void TForm1::T7Timer() {
     if (introSwitchedOff(introSetting())) {
+        // No handler changes the setting, so the timer stays on without
+        // asking again at every tick.
+        resting::rest(T7);
         return;
     }
     showBusyCursor();

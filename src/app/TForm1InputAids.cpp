@@ -56,6 +56,11 @@ void TForm1::T5Timer() {
         RE1->setEnabled(false);
         Input->clear();
     }
+    // A round over the whole line found nothing: another would find nothing
+    // either, until the line changes.
+    if (--unscanned_ <= 0) {
+        T5->stop();
+    }
 }
 
 // One search for the word being typed, shown in panel 0; then the timer

@@ -31,11 +31,13 @@ QTimer* TForm1::makeTimer(const char* name, int designInterval, void (TForm1::*t
 
 void TForm1::buildTimers() {
     T1 = makeTimer("T1", 1, &TForm1::T1Timer);
+    resting::make(T1);
     T2 = makeTimer("T2", 1000, &TForm1::T2Timer);
     T3 = makeTimer("T3", 1, &TForm1::T3Timer);
     T4 = makeTimer("T4", 1, &TForm1::T4Timer);
     T6 = makeTimer("T6", 1, &TForm1::T6Timer);
     T7 = makeTimer("T7", 1, &TForm1::T7Timer);
+    resting::make(T7);
     T5 = makeTimer("T5", 1, &TForm1::T5Timer);
     T8 = makeTimer("T8", 1000, &TForm1::T8Timer);
     T9 = makeTimer("T9", 1000, &TForm1::T9Timer);
@@ -51,7 +53,8 @@ void TForm1::buildTimers() {
 }
 
 // Brings the buttons and the two hidden commands into line with the input
-// line and the pane, and keeps the focus on the input line.
+// line and the pane, and keeps the focus on the input line; then rests until
+// one of them changes.
 void TForm1::T1Timer() {
     const bool hasText = !Input->text().isEmpty();
     Speak->setEnabled(hasText);
@@ -65,6 +68,7 @@ void TForm1::T1Timer() {
     }
     N23->setEnabled(panel::offersCompletion(SB1[0]->text()));
     Input->setFocus();
+    resting::rest(T1);
 }
 
 } // namespace orlevan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RestingTimer.h"
+
 #include <QTimer>
 
 namespace orlevan {
@@ -7,9 +9,7 @@ namespace orlevan {
 // Switching on a timer that already runs leaves its count alone: a timer
 // that is kept switched on by a faster one must still get to tick.
 inline void switchOn(QTimer* timer) {
-    if (!timer->isActive()) {
-        timer->start();
-    }
+    resting::switchOn(timer);
 }
 
 } // namespace orlevan

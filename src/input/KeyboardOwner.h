@@ -1,6 +1,7 @@
 #pragma once
 
 class QLineEdit;
+class QTimer;
 class QString;
 class QWidget;
 
@@ -23,6 +24,8 @@ public:
     virtual void searchCompletion() = 0;
     // The main window takes its input back and the keyboard hides.
     virtual void closeSecondary(QWidget* keyboard) = 0;
+    // The keyboard's state timer rests until the main window's state changes.
+    virtual void wakeOnStateChange(QTimer* timer) = 0;
 };
 
 } // namespace orlevan

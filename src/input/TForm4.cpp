@@ -4,6 +4,7 @@
 #include "Desktop.h"
 #include "KeyboardOwner.h"
 #include "QtText.h"
+#include "RestingTimer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -110,6 +111,8 @@ TForm4::TForm4(KeyboardOwner& owner, QWidget* parent)
     T1 = new QTimer(this);
     T1->setObjectName("T1");
     T1->setInterval(kShortestTick);
+    resting::make(T1);
+    owner_.wakeOnStateChange(T1);
     connect(T1, &QTimer::timeout, this, &TForm4::T1Timer);
 
     layout->activate();
@@ -181,12 +184,14 @@ void TForm4::FormCreate() {
 }
 
 // Bcksp and [Enter] only while there is something to delete or send, and
-// the main window's F5 while a word is offered.
+// the main window's F5 while a word is offered; then it rests until the main
+// window tells it of a change.
 void TForm4::T1Timer() {
     const bool hasText = !owner_.input().text().isEmpty();
     SB62->setEnabled(hasText);
     SB66->setEnabled(hasText);
     owner_.offerCompletionCommand();
+    resting::rest(T1);
 }
 
 // Every key that changes the line sounds and restarts completion there.

@@ -28,7 +28,11 @@ Failure Failure::cannotCreate(std::string_view name) {
 }
 
 Failure Failure::notInteger(std::string_view text) {
-    return Failure("'" + std::string(text) + "' is not a valid integer value");
+    // Built by appending: GCC 12 at -O3 takes "'" + text for an overlapping
+    // copy inside its own string header and warns (-Wrestrict).
+    std::string message = "'";
+    message.append(text).append("' is not a valid integer value");
+    return Failure(message);
 }
 
 Failure Failure::indexOutOfBounds(long long index) {

@@ -1,20 +1,22 @@
 #include "SecondaryWindow.h"
 
+#include "RestingTimer.h"
+
 #include <QTimer>
 #include <QWidget>
 
 namespace orlevan {
 
-void openSecondary(QWidget* mainWindow, QTimer* stateTimer, QWidget* secondary) {
-    stateTimer->stop();
+void openSecondary(QWidget* mainWindow, QTimer* timer, QWidget* secondary) {
+    timer->stop();
     mainWindow->setEnabled(false);
     secondary->show();
     secondary->setEnabled(true);
     secondary->activateWindow();
 }
 
-void closeSecondary(QWidget* mainWindow, QTimer* stateTimer, QWidget* secondary) {
-    stateTimer->start();
+void closeSecondary(QWidget* mainWindow, QTimer* timer, QWidget* secondary) {
+    resting::switchOn(timer);
     mainWindow->setEnabled(true);
     secondary->hide();
     mainWindow->activateWindow();

@@ -9,7 +9,7 @@ namespace orlevan {
 // from the main window: the state timer stops first (each of its ticks would
 // pull the focus back to the input line), the main window stops taking
 // input, and the secondary window shows. Closing reverses the steps.
-void openSecondary(QWidget* mainWindow, QTimer* stateTimer, QWidget* secondary);
-void closeSecondary(QWidget* mainWindow, QTimer* stateTimer, QWidget* secondary);
+void openSecondary(QWidget* mainWindow, QTimer* timer, QWidget* secondary);
+void closeSecondary(QWidget* mainWindow, QTimer* timer, QWidget* secondary);
 
 } // namespace orlevan

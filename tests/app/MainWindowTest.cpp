@@ -192,6 +192,40 @@ private slots:
         QVERIFY(!form.Cancel->isEnabled() && !form.N3->isEnabled());
     }
 
+    // An idle window does not poll: its timers stay on but wait for a change
+    // of what they look at, and each change is answered within a tick.
+    void anIdleWindowWaitsForAChangeInsteadOfPolling() {
+        test::WorkFolder folder;
+        folder.setConfigRow(3, "Intro=No");
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::qWait(500); // the start-up ticks
+        QSignalSpy state(form.T1, &QTimer::timeout);
+        QSignalSpy guard(form.T5, &QTimer::timeout);
+        QSignalSpy intro(form.T7, &QTimer::timeout);
+        QTest::qWait(500);
+        // Polling at the shortest tick would have ticked thirty times each.
+        QVERIFY2(state.count() + guard.count() + intro.count() < 3,
+                 qPrintable(QStringLiteral("%1 %2 %3")
+                                .arg(state.count())
+                                .arg(guard.count())
+                                .arg(intro.count())));
+        QVERIFY(form.T1->isActive() && form.T7->isActive());
+
+        form.Input->setText(QStringLiteral("да"));
+        QTRY_VERIFY(form.Speak->isEnabled() && form.Talk->isEnabled());
+        form.RE1->appendLine(QStringLiteral("Строка."));
+        QTRY_VERIFY(form.Cancel->isEnabled());
+        form.SB1[0]->setText(QStringLiteral("привет"));
+        QTRY_VERIFY(form.N23->isEnabled());
+        QTRY_VERIFY(!form.T5->isActive());
+        form.Input->setText(QStringLiteral("да^"));
+        QTRY_VERIFY(form.Input->text().isEmpty());
+        QTRY_VERIFY(!form.Speak->isEnabled());
+    }
+
     void f5IsOfferedOnlyWhileAWordIsShown() {
         test::WorkFolder folder;
         Run run(folder);
@@ -263,6 +297,9 @@ private slots:
         TForm1& form = *run.form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // The start-up search, which would reset the index, is over: on a
+        // busy machine it can come after the window is shown.
+        QTRY_VERIFY(!form.T11->isActive());
         form.SpeedWord = {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xEF\xEE\xEA\xE0",
                           "\xEF\xF0\xE8\xE2\xE0\xEB"};
         form.T11->stop(); // its start-up search would reset the index at any moment
