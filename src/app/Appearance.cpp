@@ -77,23 +77,6 @@ void prepareDesktopLook() {
     QApplication::setPalette(palette);
 }
 
-void setBackground(QWidget* widget, const QColor& colour) {
-    // Windows and frames paint the Window role, text fields the Base role.
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QFont designFont(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize > 0 ? pointSize : 8);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WidgetLook.h"
+
 #include <QColor>
 #include <QFont>
 #include <string_view>
@@ -27,11 +29,6 @@ void prepareDesktopLook();
 
 // A font the way the program's settings name it; point size as given.
 QFont designFont(const QString& family, int pointSize);
-
-// The background of a window, frame or text field.
-void setBackground(QWidget* widget, const QColor& colour);
-// The colour of a button's caption or a field's text.
-void setTextColour(QWidget* widget, const QColor& colour);
 
 // The colour and font pickers: each holds the value last chosen in it.
 struct Pickers {

@@ -21,14 +21,11 @@ namespace {
 
 constexpr int kStatusHeight = 19;
 
-QToolButton* flatButton(QWidget* parent, const QString& caption, const QString& hint,
-                        const QRect& place) {
-    auto* button = new QToolButton(parent);
-    button->setText(caption);
+// A button of the input row: disabled until the line holds text, with a hand cursor.
+QToolButton* rowButton(QWidget* parent, const QString& caption, const QString& hint,
+                       const QRect& place) {
+    QToolButton* button = flatButton(parent, caption, place);
     button->setToolTip(hint);
-    button->setGeometry(place);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
     button->setEnabled(false);
     return button;
@@ -101,14 +98,14 @@ void TForm1::buildComponents() {
     Input->setCursor(Qt::IBeamCursor);
 
     Cancel =
-        flatButton(TabControl2, QStringLiteral("<"),
-                   QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"), {426, 5, 27, 22});
-    EnRus = flatButton(TabControl2, QStringLiteral("E/R"),
-                       QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"),
-                       {453, 5, 43, 22});
-    Speak = flatButton(TabControl2, QStringLiteral("Сказать"),
-                       QStringLiteral("Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"),
-                       {496, 5, 86, 22});
+        rowButton(TabControl2, QStringLiteral("<"),
+                  QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"), {426, 5, 27, 22});
+    EnRus =
+        rowButton(TabControl2, QStringLiteral("E/R"),
+                  QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"), {453, 5, 43, 22});
+    Speak = rowButton(TabControl2, QStringLiteral("Сказать"),
+                      QStringLiteral("Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"),
+                      {496, 5, 86, 22});
 
     // The default button sits outside the visible area: Enter clicks it.
     Talk = new QPushButton(QStringLiteral("<ENTER> (Для кнопки сказать)"), TabControl1);

@@ -5,6 +5,7 @@
 #include "KeyboardOwner.h"
 #include "QtText.h"
 #include "RestingTimer.h"
+#include "WidgetLook.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,21 +31,10 @@ QString lowerCase(const QString& text) {
     return toQt(casing::lower(fromQt(text)));
 }
 
-void setCaptionColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 QToolButton* flatKey(QWidget* parent, const char* name, const QString& caption,
                      const QRect& place) {
-    auto* button = new QToolButton(parent);
+    QToolButton* button = flatButton(parent, caption, place);
     button->setObjectName(name);
-    button->setText(caption);
-    button->setGeometry(place);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
@@ -125,7 +115,7 @@ void TForm4::buildKeys(QWidget* client) {
     const auto group = [client](const QString& caption, const QRect& place) {
         auto* box = new QGroupBox(caption, client);
         box->setGeometry(place);
-        setCaptionColour(box, Qt::white);
+        setTextColour(box, Qt::white);
         return box;
     };
     GroupBox1 = group(QStringLiteral("Знаки:"), {3, 3, 305, 57});
@@ -137,7 +127,7 @@ void TForm4::buildKeys(QWidget* client) {
         const QString caption =
             key.sign == '&' ? QStringLiteral("&&") : QString(QLatin1Char(key.sign));
         QToolButton* button = flatKey(GroupBox1, key.name, caption, place);
-        setCaptionColour(button, windowText);
+        setTextColour(button, windowText);
         connect(button, &QToolButton::clicked, this, [this, key] { SignClick(key.sign); });
     };
     for (int i = 0; i < static_cast<int>(std::size(kSignRow1)); ++i) {
@@ -152,7 +142,7 @@ void TForm4::buildKeys(QWidget* client) {
         // The captions always show the capitals.
         QToolButton* button = flatKey(GroupBox2, name.c_str(),
                                       character(casing::upper(static_cast<char>(small))), place);
-        setCaptionColour(button, Qt::black);
+        setTextColour(button, Qt::black);
         connect(button, &QToolButton::clicked, this,
                 [this, small] { LetterClick(static_cast<char>(small)); });
     };
