@@ -1,6 +1,7 @@
 #include "WordLists.h"
 
 #include "Cp1251.h"
+#include "KeyMatch.h"
 #include "RunMatch.h"
 
 #include <initializer_list>
@@ -8,18 +9,19 @@
 namespace orlevan {
 namespace {
 
-std::vector<std::string> listOf(std::initializer_list<std::string_view> entries) {
-    std::vector<std::string> list{""};
+WordList listOf(std::initializer_list<std::string_view> entries) {
+    WordList list{{""}, {0}};
     for (const auto entry : entries) {
-        list.push_back(cp1251::fromUtf8(entry));
+        list.entries.push_back(cp1251::fromUtf8(entry));
+        list.needs.push_back(charactersOf(list.entries.back()));
     }
     return list;
 }
 
 } // namespace
 
-const std::vector<std::string>& Cenzura() {
-    static const std::vector<std::string> list = listOf({
+const WordList& Cenzura() {
+    static const WordList list = listOf({
         " ЛОХ",     " ТРУС ",        " ТРУС,",   " ТРУС.",    " ТРУС!",     " ХАМ",
         "АЛКАШ",    "БЕЗ МОЗГОВ",    "БЕЗМОЗГЛ", "БЕСТОЛКОВ", "БЕСТОЛОЧЬ",  "БЛУДЛИВ",
         "БЛУДНИЦА", "БЛЯ ",          "БЛЯ,",     "БЛЯ.",      "БЛЯ!",       "БЛЯ?",
@@ -41,8 +43,8 @@ const std::vector<std::string>& Cenzura() {
     return list;
 }
 
-const std::vector<std::string>& Filter_nr() {
-    static const std::vector<std::string> list = listOf({
+const WordList& Filter_nr() {
+    static const WordList list = listOf({
         "FUCK",     " ЕБУ",      " ИМЯ",        " ЛЕТ",    "АНАНИР",   "АНОНИР",
         "В ТУАЛЕТ", "ВИДЕ",      "ВИЖУ",        "ВОЛОС",   "ГОВОРЮ",   "ДЕМОНТИРУЮ",
         "ДРОЧА",    "ДРОЧИ",     "ДРОЧУ",       "ДЫШАТЬ",  "ДЫШУ",     "ЕБАТЬ",
@@ -64,9 +66,10 @@ const std::vector<std::string>& Filter_nr() {
     return list;
 }
 
-bool listHit(const std::vector<std::string>& list, std::string_view upperPhrase) {
-    for (std::size_t i = 1; i < list.size(); ++i) {
-        if (foundFresh(list[i], upperPhrase)) {
+bool listHit(const WordList& list, std::string_view upperPhrase) {
+    const std::uint64_t phraseHas = charactersOf(upperPhrase);
+    for (std::size_t i = 1; i < list.entries.size(); ++i) {
+        if ((list.needs[i] & ~phraseHas) == 0 && foundFresh(list.entries[i], upperPhrase)) {
             return true;
         }
     }

@@ -2,12 +2,14 @@
 
 #include "AtomicFile.h"
 #include "Casing.h"
+#include "ChangeWatch.h"
 #include "Cp1251.h"
 #include "DamagedFiles.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
 #include "FolderListings.h"
 #include "KnownFiles.h"
+#include "KnownWays.h"
 #include "OpenFile.h"
 
 #include <algorithm>
@@ -81,39 +83,55 @@ std::optional<fs::path> followLink(const fs::path& path) {
 } // namespace
 
 // The entry of `folder` that `component` names, by the rule of Folder.h.
-std::optional<Folder::Found> Folder::matchEntry(const fs::path& folder,
-                                                const std::string& component) const {
+// `way` comes in known since what for `folder` and goes out for the entry.
+std::optional<Folder::Found> Folder::matchEntry(const fs::path& folder, const std::string& component,
+                                                std::uint64_t& way) const {
     const std::string spelled = cp1251::toUtf8(component);
     if (component == "." || component == "..") {
-        return Found{folder / spelled, false};
+        way = ChangeWatch::kWayUnknown;
+        return Found{folder / spelled, false, {}};
     }
-    const auto* entries = listings_->of(folder);
-    if (entries == nullptr) {
+    const auto* listed = listings_->of(folder, way);
+    if (listed == nullptr) {
+        way = ChangeWatch::kWayUnknown;
         const fs::path exact = folder / spelled;
-        return isPresent(exact) ? std::optional(Found{exact, true}) : std::nullopt;
+        return isPresent(exact) ? std::optional(Found{exact, true, {}}) : std::nullopt;
     }
+    way = ChangeWatch::wayPast(listed->look, way);
     const std::string wanted = casing::upper(component);
     const FolderListings::Entry* first = nullptr;
-    for (const auto& entry : *entries) {
+    for (const auto& entry : listed->entries) {
         if (sameName(entry.name, spelled, wanted) && (!first || entry.name < first->name)) {
             first = &entry;
         }
     }
-    return first ? std::optional(Found{folder / first->name, first->mayBeLink}) : std::nullopt;
+    return first ? std::optional(Found{folder / first->name, first->mayBeLink, listed->look})
+                 : std::nullopt;
 }
 
 Folder::Folder(fs::path root)
-    : root_(std::move(root)), known_(std::make_shared<KnownFiles>()),
-      listings_(std::make_shared<FolderListings>()), damaged_(std::make_shared<DamagedFiles>()) {}
+    : root_(std::move(root)), watch_(std::make_shared<ChangeWatch>()),
+      known_(std::make_shared<KnownFiles>(watch_)),
+      listings_(std::make_shared<FolderListings>(watch_)),
+      ways_(std::make_shared<KnownWays>(root_, watch_)),
+      damaged_(std::make_shared<DamagedFiles>()) {}
 
 // Where the components lead from the root (or from '/'); nothing when one
-// of them is missing.
-std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t components) const {
+// of them is missing. `way` goes out known since what for the place reached,
+// and the looks at the folders passed through go to `looks`.
+std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t components,
+                                     std::uint64_t& way,
+                                     std::vector<ChangeWatch::Look>* looks) const {
+    watch_->catchUp();
     fs::path found = spelled.absolute ? fs::path("/") : root_;
+    way = spelled.absolute ? 0 : ways_->toRoot();
     for (std::size_t i = 0; i < components; ++i) {
-        auto next = matchEntry(found, spelled.components[i]);
+        auto next = matchEntry(found, spelled.components[i], way);
         if (!next) {
             return std::nullopt;
+        }
+        if (looks != nullptr) {
+            looks->push_back(next->folderLook);
         }
         found = std::move(next->path);
     }
@@ -125,7 +143,8 @@ std::optional<fs::path> Folder::find(std::string_view name) const {
         return std::nullopt;
     }
     const SpelledName spelled = split(name);
-    return walk(spelled, spelled.components.size());
+    std::uint64_t way = 0;
+    return walk(spelled, spelled.components.size(), way);
 }
 
 std::optional<fs::path> Folder::target(std::string_view name) const {
@@ -133,12 +152,13 @@ std::optional<fs::path> Folder::target(std::string_view name) const {
     if (hasDriveLetter(name) || spelled.components.empty()) {
         return std::nullopt;
     }
-    const auto folder = walk(spelled, spelled.components.size() - 1);
+    std::uint64_t way = 0;
+    const auto folder = walk(spelled, spelled.components.size() - 1, way);
     if (!folder) {
         return std::nullopt;
     }
     const std::string& last = spelled.components.back();
-    const auto found = matchEntry(*folder, last);
+    const auto found = matchEntry(*folder, last, way);
     return found ? followLink(found->path) : followLink(*folder / cp1251::toUtf8(last));
 }
 
@@ -148,20 +168,36 @@ std::string Folder::read(std::string_view name) const {
     return bytes;
 }
 
-fs::path Folder::located(std::string_view name) const {
+Located Folder::locate(std::string_view name) const {
+    watch_->catchUp();
+    if (const Located* kept = ways_->find(name)) {
+        return *kept;
+    }
     const SpelledName spelled = split(name);
     if (hasDriveLetter(name) || spelled.components.empty()) {
         throw Failure::cannotOpen(name);
     }
-    const auto folder = walk(spelled, spelled.components.size() - 1);
-    const auto found = folder ? matchEntry(*folder, spelled.components.back()) : std::nullopt;
+    std::uint64_t way = 0;
+    std::vector<ChangeWatch::Look> looks;
+    const auto folder = walk(spelled, spelled.components.size() - 1, way, &looks);
+    const auto found = folder ? matchEntry(*folder, spelled.components.back(), way) : std::nullopt;
     const auto path = !found             ? std::nullopt
                       : found->mayBeLink ? followLink(found->path)
                                          : std::optional(found->path);
     if (!path) {
         throw Failure::cannotOpen(name);
     }
-    return *path;
+    // A link may be pointed elsewhere unseen: the way past it is unknown.
+    const Located located{*path, found->mayBeLink ? ChangeWatch::kWayUnknown : way};
+    if (located.wayKnownSince != ChangeWatch::kWayUnknown) {
+        looks.push_back(found->folderLook);
+        ways_->remember(name, located, std::move(looks));
+    }
+    return located;
+}
+
+fs::path Folder::located(std::string_view name) const {
+    return locate(name).path;
 }
 
 fs::path Folder::regularFile(std::string_view name) const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AtomicFile.h"
+#include "ChangeWatch.h"
+#include "KnownWays.h"
 
 #include <filesystem>
 #include <memory>
@@ -51,6 +53,10 @@ public:
     // What `name` refers to, links followed, whatever it is. Throws
     // "Cannot open file <name>" when there is nothing.
     std::filesystem::path located(std::string_view name) const;
+    // The same, with the count of the watch's notes since which the way to
+    // it is known unchanged (KnownWays.h). Every lookup of a name first
+    // reads the watch's notes.
+    Located locate(std::string_view name) const;
 
     // The regular file that `name` refers to, open for reading. Throws
     // "Cannot open file <name>".
@@ -93,11 +99,13 @@ private:
     struct Found {
         std::filesystem::path path;
         bool mayBeLink = true;
+        ChangeWatch::Look folderLook; // at the folder it was found in
     };
     std::optional<Found> matchEntry(const std::filesystem::path& folder,
-                                    const std::string& component) const;
-    std::optional<std::filesystem::path> walk(const SpelledName& spelled,
-                                              std::size_t components) const;
+                                    const std::string& component, std::uint64_t& way) const;
+    std::optional<std::filesystem::path>
+    walk(const SpelledName& spelled, std::size_t components, std::uint64_t& way,
+         std::vector<ChangeWatch::Look>* looks = nullptr) const;
     // Where `name` would be written: the existing file, or a new one in an
     // existing folder; links followed.
     std::optional<std::filesystem::path> target(std::string_view name) const;
@@ -105,8 +113,10 @@ private:
     void keepDamagedOriginal(const std::filesystem::path& path, std::string_view name) const;
 
     std::filesystem::path root_;
+    std::shared_ptr<ChangeWatch> watch_;
     std::shared_ptr<KnownFiles> known_;
     std::shared_ptr<FolderListings> listings_;
+    std::shared_ptr<KnownWays> ways_;
     std::shared_ptr<DamagedFiles> damaged_;
 };
 

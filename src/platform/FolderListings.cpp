@@ -29,17 +29,25 @@ bool list(const fs::path& folder, std::vector<FolderListings::Entry>& entries) {
 
 } // namespace
 
-const std::vector<FolderListings::Entry>* FolderListings::of(const fs::path& folder) {
+const FolderListings::Listed* FolderListings::of(const fs::path& folder,
+                                                 std::uint64_t wayKnownSince) {
+    auto known = std::find_if(listings_.begin(), listings_.end(), [&](const Listing& l) {
+        return l.folder.native() == folder.native();
+    });
+    if (known != listings_.end() && watch_->quietAlong(known->listed.look, wayKnownSince)) {
+        known->lastUse = ++uses_;
+        return &known->listed;
+    }
+    const ChangeWatch::Look look = watch_->look(folder, ChangeWatch::What::Folder);
     const timespec seenAt = wallClock();
     FileStamp stamp;
     if (!stampOfPath(folder, stamp)) {
         return nullptr;
     }
-    auto known = std::find_if(listings_.begin(), listings_.end(),
-                              [&](const Listing& l) { return l.folder == folder; });
     if (known != listings_.end() && known->stamp == stamp && stampSettled(stamp, known->seenAt)) {
         known->lastUse = ++uses_;
-        return &known->entries;
+        known->listed.look = look;
+        return &known->listed;
     }
     if (known == listings_.end() && listings_.size() < kListings) {
         known = listings_.emplace(listings_.end());
@@ -52,7 +60,7 @@ const std::vector<FolderListings::Entry>* FolderListings::of(const fs::path& fol
     listing.folder = folder;
     listing.lastUse = ++uses_;
     FileStamp after;
-    if (!list(folder, listing.entries)) {
+    if (!list(folder, listing.listed.entries)) {
         listing.folder.clear();
         return nullptr;
     }
@@ -60,7 +68,8 @@ const std::vector<FolderListings::Entry>* FolderListings::of(const fs::path& fol
     const bool held = stampOfPath(folder, after) && after == stamp;
     listing.stamp = held ? stamp : FileStamp{};
     listing.seenAt = seenAt;
-    return &listing.entries;
+    listing.listed.look = held ? look : ChangeWatch::Look{};
+    return &listing.listed;
 }
 
 } // namespace orlevan

@@ -8,8 +8,9 @@
 namespace orlevan {
 
 KnownFiles::Entry* KnownFiles::entryOf(const std::filesystem::path& path) {
-    const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                    [&](const Entry& entry) { return entry.path == path; });
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+        return entry.path.native() == path.native();
+    });
     return found == entries_.end() ? nullptr : &*found;
 }
 
@@ -18,12 +19,27 @@ void KnownFiles::forget(Entry& entry) {
     entries_.pop_back();
 }
 
-const KnownFiles::Known* KnownFiles::findSettled(const std::filesystem::path& path) {
-    Entry* entry = entryOf(path);
+void KnownFiles::watchFromNow(Entry& entry) {
+    entry.look = watch_->look(entry.path, ChangeWatch::What::File);
     struct stat info {};
-    if (entry == nullptr || !stampSettled(entry->known.stamp, entry->known.seenAt) ||
-        ::stat(path.c_str(), &info) != 0 || !(stampOf(info) == entry->known.stamp)) {
+    if (::stat(entry.path.c_str(), &info) != 0 || !(stampOf(info) == entry.known.stamp)) {
+        entry.look = {};
+    }
+}
+
+const KnownFiles::Known* KnownFiles::findSettled(const std::filesystem::path& path,
+                                                 std::uint64_t wayKnownSince) {
+    Entry* entry = entryOf(path);
+    if (entry == nullptr || !stampSettled(entry->known.stamp, entry->known.seenAt)) {
         return nullptr;
+    }
+    if (!watch_->quietAlong(entry->look, wayKnownSince)) {
+        const ChangeWatch::Look look = watch_->look(path, ChangeWatch::What::File);
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0 || !(stampOf(info) == entry->known.stamp)) {
+            return nullptr;
+        }
+        entry->look = look;
     }
     entry->lastUse = ++uses_;
     return &entry->known;
@@ -47,6 +63,7 @@ const KnownFiles::Known* KnownFiles::find(const OpenFile& file) {
         }
         known.seenAt = file.seenAt;
     }
+    watchFromNow(*entry);
     entry->lastUse = ++uses_;
     return &known;
 }
@@ -63,6 +80,7 @@ void KnownFiles::remember(const std::filesystem::path& path, Known known) {
     entry->path = path;
     entry->known = std::move(known);
     entry->lastUse = ++uses_;
+    watchFromNow(*entry);
 }
 
 void KnownFiles::release(const std::filesystem::path& path, const LineContent* content) {

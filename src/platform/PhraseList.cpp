@@ -52,9 +52,9 @@ std::string PhraseList::toBytes() const {
 }
 
 void PhraseList::load(const Folder& folder, std::string_view name) {
-    const std::filesystem::path path = folder.located(name);
+    const auto [path, wayKnownSince] = folder.locate(name);
     KnownFiles& known = *folder.known();
-    const KnownFiles::Known* same = known.findSettled(path);
+    const KnownFiles::Known* same = known.findSettled(path, wayKnownSince);
     std::optional<OpenFile> file;
     if (same == nullptr) {
         file.emplace(folder.open(path, name));

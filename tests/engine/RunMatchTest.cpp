@@ -46,13 +46,13 @@ TEST(RunMatch, ThePatternPositionCarriesOverFromWordToWord) {
 }
 
 TEST(WordLists, HoldTheirEntriesAfterAnEmptyFirstLine) {
-    ASSERT_EQ(Cenzura().size(), 100u);
-    ASSERT_EQ(Filter_nr().size(), 100u);
-    EXPECT_EQ(Cenzura()[0], "");
-    EXPECT_EQ(Cenzura()[1], w(" ЛОХ"));
-    EXPECT_EQ(Cenzura()[99], w("Я СОТРУ"));
-    EXPECT_EQ(Filter_nr()[1], "FUCK");
-    EXPECT_EQ(Filter_nr()[99], w("ШЕРСТ"));
+    ASSERT_EQ(Cenzura().entries.size(), 100u);
+    ASSERT_EQ(Filter_nr().entries.size(), 100u);
+    EXPECT_EQ(Cenzura().entries[0], "");
+    EXPECT_EQ(Cenzura().entries[1], w(" ЛОХ"));
+    EXPECT_EQ(Cenzura().entries[99], w("Я СОТРУ"));
+    EXPECT_EQ(Filter_nr().entries[1], "FUCK");
+    EXPECT_EQ(Filter_nr().entries[99], w("ШЕРСТ"));
 }
 
 TEST(WordLists, InsultsAreFoundAsPiecesWithTheirBlanks) {

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -116,13 +117,20 @@ void overwrite(const fs::path& path, std::string_view bytes) {
     ::close(fd);
 }
 
-// Each way another program may change a file, the new lines of the same size
-// as the old: each is seen at the next load, whether the program read the
-// file or saved it last, and whether the change follows at once (while the
-// stamp is too recent to trust) or once the stamp has settled.
+// Each way another program may change a file, or the way to it, the new
+// lines of the same size as the old: each is seen at the next load, whether
+// the program read the file or saved it last, and whether the change follows
+// at once (while the stamp is too recent to trust) or once the stamp has
+// settled, when a watched file is no longer asked about.
 TEST(KnownFiles, EveryChangeIsSeenAtTheNextLoad) {
     const std::string before = "one\r\ntwo\r\n";
     const std::string after = "ONE\r\ntwo\r\n";
+    // The working folder lies two folders down, so that those above it can be changed too.
+    const std::string root = "top/work/";
+    const std::string file = root + "Base/W1.Dat";
+    const auto moveAside = [](const ScratchFolder& scratch, const std::string& folder) {
+        fs::rename(scratch.path() / folder, scratch.path() / (folder + ".old"));
+    };
     using Change = std::function<void(const ScratchFolder&, const fs::path&)>;
     const std::vector<std::pair<const char*, Change>> changes{
         {"edited in place, write time put back",
@@ -132,27 +140,49 @@ TEST(KnownFiles, EveryChangeIsSeenAtTheNextLoad) {
              setTimes(path, modified);
          }},
         {"truncated and written again",
-         [&](const ScratchFolder& scratch, const fs::path&) {
-             scratch.write("Base/W1.Dat", after);
-         }},
+         [&](const ScratchFolder& scratch, const fs::path&) { scratch.write(file, after); }},
         {"replaced by a rename, write time copied",
          [&](const ScratchFolder& scratch, const fs::path& path) {
-             scratch.write("Base/new", after);
-             setTimes(scratch.path() / "Base/new", modifiedOf(path));
-             fs::rename(scratch.path() / "Base/new", path);
+             scratch.write(root + "Base/new", after);
+             setTimes(scratch.path() / (root + "Base/new"), modifiedOf(path));
+             fs::rename(scratch.path() / (root + "Base/new"), path);
          }},
         {"replaced by another file of other content",
          [&](const ScratchFolder& scratch, const fs::path&) {
-             scratch.write("Base/W1.Dat", "ONE\r\ntwo\r\nthree\r\n");
+             scratch.write(file, "ONE\r\ntwo\r\nthree\r\n");
+         }},
+        {"outdone by a case twin that comes first",
+         [&](const ScratchFolder& scratch, const fs::path&) {
+             scratch.write(root + "Base/W1.DAT", after);
+         }},
+        {"its folder replaced by another",
+         [&](const ScratchFolder& scratch, const fs::path&) {
+             moveAside(scratch, root + "Base");
+             scratch.write(file, after);
+         }},
+        {"the working folder replaced by another",
+         [&](const ScratchFolder& scratch, const fs::path&) {
+             moveAside(scratch, "top/work");
+             scratch.write(file, after);
+         }},
+        {"the working folder replaced by another that spells the name otherwise",
+         [&](const ScratchFolder& scratch, const fs::path&) {
+             moveAside(scratch, "top/work");
+             scratch.write(root + "Base/w1.dat", after);
+         }},
+        {"a folder above the working folder replaced by another",
+         [&](const ScratchFolder& scratch, const fs::path&) {
+             moveAside(scratch, "top");
+             scratch.write(file, after);
          }},
     };
     for (const auto& [savedLast, settled] :
          {std::pair{false, false}, {true, false}, {false, true}, {true, true}}) {
         for (const auto& [what, change] : changes) {
             ScratchFolder scratch;
-            scratch.write("Base/W1.Dat", before);
-            const Folder folder(scratch.path());
-            const fs::path path = scratch.path() / "Base/W1.Dat";
+            scratch.write(file, before);
+            const Folder folder(scratch.path() / root);
+            const fs::path path = scratch.path() / file;
             PhraseList list;
             list.load(folder, "Base\\W1.Dat");
             if (savedLast) {
@@ -162,6 +192,7 @@ TEST(KnownFiles, EveryChangeIsSeenAtTheNextLoad) {
             if (settled) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
                 list.load(folder, "Base\\W1.Dat");
+                list.load(folder, "Base\\W1.Dat");
             }
             change(scratch, path);
             list.load(folder, "Base\\W1.Dat");
@@ -169,6 +200,61 @@ TEST(KnownFiles, EveryChangeIsSeenAtTheNextLoad) {
                 << what << (savedLast ? ", saved last" : "") << (settled ? ", settled" : "");
         }
     }
+}
+
+// The kernel drops notes once its queue is full and then says only that some
+// were lost: a file changed after that is seen all the same.
+TEST(KnownFiles, AChangeWhoseNoteWasLostIsSeen) {
+    ScratchFolder scratch;
+    scratch.write("Base/W1.Dat", "one\r\n");
+    scratch.write("Base/W2.Dat", "two\r\n");
+    const Folder folder(scratch.path());
+    PhraseList first;
+    PhraseList second;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50)); // past the file clock's step
+    for (int i = 0; i < 2; ++i) {
+        first.load(folder, "Base\\W1.Dat");
+        second.load(folder, "Base\\W2.Dat");
+    }
+    // Each rewrite makes three notes (open, write, close), none merged with the one before.
+    const long queue = std::stol(test::readFile("/proc/sys/fs/inotify/max_queued_events"));
+    for (long i = 0; i <= queue / 3 + 1; ++i) {
+        overwrite(scratch.path() / "Base/W1.Dat", i % 2 == 0 ? "One\r\n" : "oNe\r\n");
+    }
+    const timespec modified = modifiedOf(scratch.path() / "Base/W2.Dat");
+    overwrite(scratch.path() / "Base/W2.Dat", "TWO\r\n");
+    setTimes(scratch.path() / "Base/W2.Dat", modified);
+    second.load(folder, "Base\\W2.Dat");
+    EXPECT_EQ(second.line(0), "TWO");
+}
+
+// A child made by fork inherits the folder and with it the queue of notes of
+// changes: what it does there must not take a note the parent needs.
+TEST(KnownFiles, AChildProcessLeavesTheParentItsNotes) {
+    ScratchFolder scratch;
+    scratch.write("Base/W1.Dat", "one\r\n");
+    scratch.write("Base/W2.Dat", "two\r\n");
+    const Folder folder(scratch.path());
+    PhraseList first;
+    PhraseList second;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50)); // past the file clock's step
+    for (int i = 0; i < 2; ++i) {
+        first.load(folder, "Base\\W1.Dat");
+        second.load(folder, "Base\\W2.Dat");
+    }
+    const timespec modified = modifiedOf(scratch.path() / "Base/W1.Dat");
+    overwrite(scratch.path() / "Base/W1.Dat", "ONE\r\n");
+    setTimes(scratch.path() / "Base/W1.Dat", modified);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        second.load(folder, "Base\\W2.Dat"); // unchanged: not opened, which would note it
+        ::_exit(second.line(0) == "two" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(status, 0);
+    first.load(folder, "Base\\W1.Dat");
+    EXPECT_EQ(first.line(0), "ONE");
 }
 
 // A write through a shared memory map moves no time until the kernel writes
