@@ -128,10 +128,8 @@ void KeyChains::noteKey(std::string_view key) {
     if (key.size() == 1) {
         oneCharacter_[static_cast<unsigned char>(key[0])] = 1;
     } else if (key.size() > 1) {
-        std::uint32_t& longest = longestByStart_[static_cast<unsigned char>(key[0]) * 256 +
-                                                 static_cast<unsigned char>(key[1])];
-        longest = std::max(
-            longest, static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), UINT32_MAX)));
+        lengthsByStart_[static_cast<unsigned char>(key[0]) * 256 +
+                        static_cast<unsigned char>(key[1])] |= lengthBit(key.size());
     }
 }
 

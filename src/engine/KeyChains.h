@@ -3,6 +3,7 @@
 #include "LineBuffer.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -45,11 +46,20 @@ public:
             return;
         }
         for (std::size_t start = 0; start < text.size(); ++start) {
-            std::uint64_t hash = kHashStart;
+            const std::uint64_t lengths = lengthsFrom(text.substr(start));
+            if (lengths == 0) {
+                continue;
+            }
+            const std::size_t room = text.size() - start;
             const std::size_t longest =
-                std::min<std::size_t>(longestFrom(text.substr(start)), text.size() - start);
+                lengths >> 63 ? room
+                              : std::min<std::size_t>(64 - std::countl_zero(lengths), room);
+            std::uint64_t hash = kHashStart;
             for (std::size_t length = 1; length <= longest; ++length) {
                 hash = hashStep(hash, text[start + length - 1]);
+                if ((lengths & lengthBit(length)) == 0) {
+                    continue;
+                }
                 const std::string_view piece = text.substr(start, length);
                 const std::uint32_t group = groupOf(lines, hash, piece);
                 if (group != kNone) {
@@ -80,16 +90,20 @@ private:
         return (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
     }
     static std::uint64_t hashOf(std::string_view key);
-    // The longest key that can begin `text`, by its first two characters:
-    // most places of a phrase begin no key at all.
-    std::size_t longestFrom(std::string_view text) const {
+    // A key's length as a bit of a mask: bit n-1 for length n, the last bit
+    // for 64 and longer.
+    static std::uint64_t lengthBit(std::size_t length) {
+        return std::uint64_t{1} << std::min<std::size_t>(length - 1, 63);
+    }
+    // The lengths of the keys that can begin `text`, by its first two
+    // characters: most places of a phrase begin no key at all, and most
+    // lengths are no key's from a given place.
+    std::uint64_t lengthsFrom(std::string_view text) const {
         const auto first = static_cast<unsigned char>(text[0]);
-        if (text.size() == 1) {
-            return oneCharacter_[first];
-        }
-        const std::size_t longest =
-            longestByStart_[first * 256 + static_cast<unsigned char>(text[1])];
-        return longest > 0 ? longest : oneCharacter_[first];
+        const std::uint64_t one = oneCharacter_[first] ? lengthBit(1) : 0;
+        return text.size() == 1
+                   ? one
+                   : one | lengthsByStart_[first * 256 + static_cast<unsigned char>(text[1])];
     }
     void noteKey(std::string_view key);
     std::size_t home(std::uint64_t hash) const;
@@ -105,9 +119,10 @@ private:
     std::vector<std::uint32_t> freeGroups_;
     std::vector<Links> links_;
     std::size_t used_ = 0; // slots holding a key or a gone one
-    // The longest key by its first two characters, and whether a key is one
-    // character long; kept as keys come, never lowered.
-    std::vector<std::uint32_t> longestByStart_ = std::vector<std::uint32_t>(256 * 256);
+    // The lengths of the keys by their first two characters (lengthBit),
+    // and whether a key is one character long; kept as keys come, never
+    // lowered.
+    std::vector<std::uint64_t> lengthsByStart_ = std::vector<std::uint64_t>(256 * 256);
     std::vector<std::uint8_t> oneCharacter_ = std::vector<std::uint8_t>(256);
 };
 

@@ -10,15 +10,25 @@ namespace orlevan {
 namespace {
 
 WordList listOf(std::initializer_list<std::string_view> entries) {
-    WordList list{{""}, {0}};
+    WordList list{{""}, {TextMarks{}}};
     for (const auto entry : entries) {
         list.entries.push_back(cp1251::fromUtf8(entry));
-        list.needs.push_back(charactersOf(list.entries.back()));
+        list.marks.push_back(TextMarks::of(list.entries.back()));
     }
     return list;
 }
 
 } // namespace
+
+TextMarks TextMarks::of(std::string_view text) {
+    TextMarks marks{charactersOf(text), 0};
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const auto first = static_cast<unsigned char>(text[i - 1]);
+        const auto second = static_cast<unsigned char>(text[i]);
+        marks.pairs |= std::uint64_t{1} << ((first * 31u + second) % 64u);
+    }
+    return marks;
+}
 
 const WordList& Cenzura() {
     static const WordList list = listOf({
@@ -67,9 +77,9 @@ const WordList& Filter_nr() {
 }
 
 bool listHit(const WordList& list, std::string_view upperPhrase) {
-    const std::uint64_t phraseHas = charactersOf(upperPhrase);
+    const TextMarks phrase = TextMarks::of(upperPhrase);
     for (std::size_t i = 1; i < list.entries.size(); ++i) {
-        if ((list.needs[i] & ~phraseHas) == 0 && foundFresh(list.entries[i], upperPhrase)) {
+        if (phrase.mayHold(list.marks[i]) && foundFresh(list.entries[i], upperPhrase)) {
             return true;
         }
     }

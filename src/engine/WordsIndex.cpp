@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <queue>
 
 namespace orlevan {
 namespace {
@@ -129,12 +128,11 @@ int WordsIndex::firstWordsLine(const LineBuffer& lines, std::string_view upperPh
     std::sort(heads.begin(), heads.end());
     heads.erase(std::unique(heads.begin(), heads.end()), heads.end());
     // The chains' lines merged in file order, up to the first that matches.
-    std::priority_queue<std::uint32_t, std::vector<std::uint32_t>, std::greater<>> next(
-        std::greater<>(), std::move(heads));
+    // A phrase holds few first words, so the next line is the least of a few.
     const std::uint64_t holds = charactersOf(upperPhrase);
-    while (!next.empty()) {
-        const std::uint32_t line = next.top();
-        next.pop();
+    while (!heads.empty()) {
+        const auto least = std::min_element(heads.begin(), heads.end());
+        const std::uint32_t line = *least;
         if ((wordsNeed_[line] & ~holds) == 0) {
             const std::string_view text = lines[line];
             if (wordsFound(text, parseWordsLine(text), upperPhrase)) {
@@ -142,7 +140,10 @@ int WordsIndex::firstWordsLine(const LineBuffer& lines, std::string_view upperPh
             }
         }
         if (const std::uint32_t after = byFirstWord_.next(line); after != kNone) {
-            next.push(after);
+            *least = after;
+        } else {
+            *least = heads.back();
+            heads.pop_back();
         }
     }
     return 0;

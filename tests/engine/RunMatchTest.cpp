@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "WordLists.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace orlevan {
@@ -64,6 +65,27 @@ TEST(WordLists, InsultsAreFoundAsPiecesWithTheirBlanks) {
     EXPECT_FALSE(insult("Трусы."));
     EXPECT_FALSE(insult("Ты  хам."));
     EXPECT_FALSE(insult("Привет, как дела?"));
+}
+
+// The lists pass over entries a phrase cannot hold without searching for
+// them: whatever the phrase, the answer is that of searching every entry.
+TEST(WordLists, AnEntryPassedOverIsNeverOneThePhraseHolds) {
+    for (const WordList* list : {&Cenzura(), &Filter_nr()}) {
+        std::vector<std::string> phrases;
+        for (std::size_t i = 1; i < list->entries.size(); ++i) {
+            const std::string& entry = list->entries[i];
+            phrases.push_back(entry);
+            phrases.push_back(upper("ну и ") + entry + "!");
+            phrases.push_back(upper("как ") + entry.substr(0, entry.size() - 1) + upper("ый день"));
+            phrases.push_back(entry + entry.substr(1));
+        }
+        for (const std::string& phrase : phrases) {
+            const bool searched = std::any_of(
+                list->entries.begin() + 1, list->entries.end(),
+                [&](const std::string& entry) { return foundFresh(entry, phrase); });
+            EXPECT_EQ(listHit(*list, phrase), searched) << phrase;
+        }
+    }
 }
 
 TEST(WordLists, PersonalTopicsTellYoFromYe) {
