@@ -52,8 +52,7 @@ public:
             }
             const std::size_t room = text.size() - start;
             const std::size_t longest =
-                lengths >> 63 ? room
-                              : std::min<std::size_t>(64 - std::countl_zero(lengths), room);
+                lengths >> 63 ? room : std::min<std::size_t>(64 - std::countl_zero(lengths), room);
             std::uint64_t hash = kHashStart;
             for (std::size_t length = 1; length <= longest; ++length) {
                 hash = hashStep(hash, text[start + length - 1]);

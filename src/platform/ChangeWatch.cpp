@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <pthread.h>
 #include <cerrno>
 #include <linux/magic.h>
+#include <pthread.h>
 #include <sys/inotify.h>
 #include <sys/vfs.h>
 
@@ -24,17 +24,23 @@ bool isLocal(const std::filesystem::path& path) {
     constexpr unsigned long kNtfs3 = 0x7366746e;
     constexpr unsigned long kBcachefs = 0xca451a4e;
     constexpr unsigned long kJfs = 0x3153464a;
-    constexpr std::array<unsigned long, 15> local{
-        EXT4_SUPER_MAGIC, XFS_SUPER_MAGIC, BTRFS_SUPER_MAGIC, TMPFS_MAGIC,    F2FS_SUPER_MAGIC,
-        OVERLAYFS_SUPER_MAGIC, RAMFS_MAGIC, REISERFS_SUPER_MAGIC, NILFS_SUPER_MAGIC, MSDOS_SUPER_MAGIC,
-        kZfs, kExfat, kNtfs3, kBcachefs, kJfs};
-    const auto type = static_cast<unsigned long>(info.f_type);
-    for (const unsigned long known : local) {
-        if (known == type) {
-            return true;
-        }
-    }
-    return false;
+    constexpr std::array<unsigned long, 15> local{EXT4_SUPER_MAGIC,
+                                                  XFS_SUPER_MAGIC,
+                                                  BTRFS_SUPER_MAGIC,
+                                                  TMPFS_MAGIC,
+                                                  F2FS_SUPER_MAGIC,
+                                                  OVERLAYFS_SUPER_MAGIC,
+                                                  RAMFS_MAGIC,
+                                                  REISERFS_SUPER_MAGIC,
+                                                  NILFS_SUPER_MAGIC,
+                                                  MSDOS_SUPER_MAGIC,
+                                                  kZfs,
+                                                  kExfat,
+                                                  kNtfs3,
+                                                  kBcachefs,
+                                                  kJfs};
+    return std::find(local.begin(), local.end(), static_cast<unsigned long>(info.f_type)) !=
+           local.end();
 }
 
 // A folder changes with its entries and its own permissions; a file with
@@ -42,8 +48,8 @@ bool isLocal(const std::filesystem::path& path) {
 // may go on through a memory map.
 constexpr std::uint32_t kFolderChanges = IN_ONLYDIR | IN_CREATE | IN_DELETE | IN_MOVED_FROM |
                                          IN_MOVED_TO | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF;
-constexpr std::uint32_t kFileChanges = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_OPEN |
-                                       IN_DELETE_SELF | IN_MOVE_SELF;
+constexpr std::uint32_t kFileChanges =
+    IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_OPEN | IN_DELETE_SELF | IN_MOVE_SELF;
 constexpr std::uint32_t kAncestorChanges = IN_ONLYDIR | IN_DELETE_SELF | IN_MOVE_SELF;
 
 std::uint32_t changesOf(ChangeWatch::What what) {
@@ -84,7 +90,14 @@ void ChangeWatch::catchUp() {
         return;
     }
     alignas(inotify_event) char buffer[4096];
-    while (true) {
+    // Another program writing without pause cannot keep this from ending:
+    // past so many notes they count as lost.
+    constexpr int kMostReads = 64;
+    for (int reads = 0;; ++reads) {
+        if (reads == kMostReads) {
+            lostAt_ = ++notesRead_;
+            return;
+        }
         const ssize_t got = ::read(notes_.get(), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) {
             continue;
@@ -112,7 +125,8 @@ ChangeWatch::Look ChangeWatch::look(const std::filesystem::path& path, What what
     }
     // A folder above the working folder may be listed as a folder too: its
     // watch then tells of both.
-    const int watch = ::inotify_add_watch(notes_.get(), path.c_str(), changesOf(what) | IN_MASK_ADD);
+    const int watch =
+        ::inotify_add_watch(notes_.get(), path.c_str(), changesOf(what) | IN_MASK_ADD);
     return {watch, notesRead_};
 }
 
@@ -130,7 +144,7 @@ bool ChangeWatch::quietAlong(const Look& look, std::uint64_t wayKnownSince) cons
 
 std::uint64_t ChangeWatch::wayPast(const Look& look, std::uint64_t wayKnownSince) {
     return look.watch < 0 || wayKnownSince == kWayUnknown ? kWayUnknown
-                                                           : std::max(look.notesRead, wayKnownSince);
+                                                          : std::max(look.notesRead, wayKnownSince);
 }
 
 } // namespace orlevan

@@ -84,8 +84,8 @@ std::optional<fs::path> followLink(const fs::path& path) {
 
 // The entry of `folder` that `component` names, by the rule of Folder.h.
 // `way` comes in known since what for `folder` and goes out for the entry.
-std::optional<Folder::Found> Folder::matchEntry(const fs::path& folder, const std::string& component,
-                                                std::uint64_t& way) const {
+std::optional<Folder::Found>
+Folder::matchEntry(const fs::path& folder, const std::string& component, std::uint64_t& way) const {
     const std::string spelled = cp1251::toUtf8(component);
     if (component == "." || component == "..") {
         way = ChangeWatch::kWayUnknown;

@@ -56,8 +56,8 @@ std::uint64_t KnownWays::toRoot() {
 }
 
 const Located* KnownWays::find(std::string_view name) {
-    const auto kept = std::find_if(names_.begin(), names_.end(),
-                                   [&](const Name& n) { return n.name == name; });
+    const auto kept =
+        std::find_if(names_.begin(), names_.end(), [&](const Name& n) { return n.name == name; });
     if (kept == names_.end() || !watch_->quietAlong(kept->looks.front(), toRoot()) ||
         !quiet(kept->looks)) {
         return nullptr;
@@ -71,8 +71,8 @@ void KnownWays::remember(std::string_view name, const Located& located,
         return;
     }
     Name kept{std::string(name), located, std::move(looks)};
-    const auto same = std::find_if(names_.begin(), names_.end(),
-                                   [&](const Name& n) { return n.name == name; });
+    const auto same =
+        std::find_if(names_.begin(), names_.end(), [&](const Name& n) { return n.name == name; });
     if (same != names_.end()) {
         *same = std::move(kept);
     } else if (names_.size() < kNames) {

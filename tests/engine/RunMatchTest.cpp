@@ -80,9 +80,9 @@ TEST(WordLists, AnEntryPassedOverIsNeverOneThePhraseHolds) {
             phrases.push_back(entry + entry.substr(1));
         }
         for (const std::string& phrase : phrases) {
-            const bool searched = std::any_of(
-                list->entries.begin() + 1, list->entries.end(),
-                [&](const std::string& entry) { return foundFresh(entry, phrase); });
+            const bool searched =
+                std::any_of(list->entries.begin() + 1, list->entries.end(),
+                            [&](const std::string& entry) { return foundFresh(entry, phrase); });
             EXPECT_EQ(listHit(*list, phrase), searched) << phrase;
         }
     }

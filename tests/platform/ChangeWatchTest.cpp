@@ -3,6 +3,7 @@
 // does not matter to it leaves the look quiet.
 
 #include "ChangeWatch.h"
+
 #include "TestSupport.h"
 
 #include <fcntl.h>
