@@ -189,6 +189,7 @@ void TForm1::connectMenuItem(QAction* item, void (TForm1::*handler)()) {
 }
 
 void TForm1::FormCreate() {
+    folder_.removeAbandonedSaves();
     dialogue.RE2.load(folder_, "Base\\Words.dat");
     ConfigFile.load(folder_);
     applySettings();

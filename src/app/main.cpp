@@ -7,9 +7,13 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <clocale>
+#include <csignal>
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
+    // Past the file-size limit a write then fails with its error, which the
+    // error box reports, instead of ending the program and its dialogue.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orlevan"));
     // Times and dates in the log follow the user's own formats.

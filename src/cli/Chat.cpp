@@ -1,5 +1,6 @@
 #include "Chat.h"
 
+#include "DamageNotices.h"
 #include "DialogueRecord.h"
 #include "InputLines.h"
 #include "KeptRecord.h"
@@ -41,6 +42,7 @@ int Chat::run(InputLines& input) {
         }
     }
     failed_ = !keepRecord(dialogue_, err_) || failed_;
+    tellDamage(dialogue_.context().folder, err_);
     if (!out_) {
         err_ << "The replies could not all be written to standard output.\n";
         failed_ = true;
@@ -115,23 +117,28 @@ void Chat::tick(RemarkSchedule::Timer timer) {
 
 void Chat::attempt(const std::string& where, const std::function<void()>& step,
                    std::string* lastFailure) {
+    std::string message;
     try {
         step();
+    } catch (const std::exception& failure) {
+        message = failureMessage(failure);
+    }
+    // What a load found damaged is news even when the step then failed.
+    tellDamage(dialogue_.context().folder, err_);
+    if (message.empty()) {
         if (lastFailure) {
             lastFailure->clear();
         }
         return;
-    } catch (const std::exception& failure) {
-        failed_ = true;
-        const std::string message = failureMessage(failure);
-        if (lastFailure) {
-            if (*lastFailure == message) {
-                return;
-            }
-            *lastFailure = message;
-        }
-        err_ << where << message << '\n' << std::flush;
     }
+    failed_ = true;
+    if (lastFailure) {
+        if (*lastFailure == message) {
+            return;
+        }
+        *lastFailure = message;
+    }
+    err_ << where << message << '\n' << std::flush;
 }
 
 } // namespace orlevan::cli

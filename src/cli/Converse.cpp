@@ -1,5 +1,6 @@
 #include "Converse.h"
 
+#include "DamageNotices.h"
 #include "Dialogue.h"
 #include "DialogueRecord.h"
 #include "KeptRecord.h"
@@ -54,6 +55,7 @@ public:
         }
         for (Side* side : {&a_, &b_}) {
             failed_ = !keepRecord(side->dialogue, err_, side->name + ": ") || failed_;
+            tellDamage(*side);
         }
         return failed_ ? 1 : 0;
     }
@@ -71,15 +73,24 @@ private:
         return line;
     }
 
-    bool attempt(const Side& side, const std::function<void()>& step) {
+    bool attempt(Side& side, const std::function<void()>& step) {
+        std::string message;
         try {
             step();
-            return true;
         } catch (const std::exception& failure) {
-            err_ << side.name << ": " << failureMessage(failure) << '\n' << std::flush;
-            failed_ = true;
-            return false;
+            message = failureMessage(failure);
         }
+        tellDamage(side);
+        if (message.empty()) {
+            return true;
+        }
+        err_ << side.name << ": " << message << '\n' << std::flush;
+        failed_ = true;
+        return false;
+    }
+
+    void tellDamage(Side& side) {
+        cli::tellDamage(side.dialogue.context().folder, err_, side.name + ": ");
     }
 
     Side a_;

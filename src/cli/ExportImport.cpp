@@ -2,6 +2,7 @@
 
 #include "Casing.h"
 #include "Cp1251.h"
+#include "DamageNotices.h"
 #include "EditLock.h"
 #include "Failure.h"
 #include "Folder.h"
@@ -39,6 +40,8 @@ std::vector<std::string> checkedLines(std::string_view text, bool phraseBase, st
         std::vector<std::string> found;
         if (!line.problem.empty()) {
             found.push_back(line.problem);
+        } else if (std::string control = controlCharacterProblem(line.text); !control.empty()) {
+            found.push_back(std::move(control));
         } else if (phraseBase && number > 1) {
             found = wordsLineProblems(line.text);
         }
@@ -74,6 +77,7 @@ int exportFile(const Folder& folder, std::string_view name, std::ostream& out, s
     try {
         PhraseList lines;
         lines.load(folder, *file);
+        tellDamage(folder, err);
         for (int i = 0; i < lines.count(); ++i) {
             out << cp1251::toUtf8(lines.line(i)) << '\n';
         }

@@ -1,4 +1,5 @@
 #include "Cp1251.h"
+#include "DamagedFiles.h"
 #include "Findings.h"
 #include "Folder.h"
 #include "FolderChecks.h"
@@ -8,7 +9,9 @@
 #include "TerminalText.h"
 #include "TextFile.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -65,10 +68,36 @@ void checkText(std::string_view name, const std::vector<std::string>& lines, Fin
         return;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int number = static_cast<int>(i + 1);
         if (lines[i].find('\x98') != std::string::npos) {
-            findings.add(name, static_cast<int>(i + 1),
-                         "byte 0x98, which stands for no Windows-1251 character");
+            findings.add(name, number, "byte 0x98, which stands for no Windows-1251 character");
         }
+        if (const std::string control = controlCharacterProblem(lines[i]); !control.empty()) {
+            findings.add(name, number, control);
+        }
+    }
+}
+
+// What the load of a file of the work buffer found wrong with it.
+void checkDamage(FileDamage damage, int linesRead, std::string_view name, Findings& findings) {
+    const std::string read = " (lines read: " + std::to_string(linesRead) + ")";
+    switch (damage) {
+    case FileDamage::CutShort:
+        findings.add(name, "cut short: only the lines before the cut could be read" + read);
+        break;
+    case FileDamage::NestedTooDeep:
+        findings.add(name, "damaged: its groups nest deeper than any editor writes" + read);
+        break;
+    case FileDamage::Utf8:
+        findings.add(name, "saved as UTF-8, not Windows-1251: the program reads it as UTF-8 and "
+                           "saves it as Windows-1251 (orlevan-cli import converts it now)");
+        break;
+    case FileDamage::Utf8Lossy:
+        findings.add(name, "saved as UTF-8, with characters Windows-1251 lacks: the program reads "
+                           "them as '?'");
+        break;
+    case FileDamage::None:
+        break;
     }
 }
 
@@ -98,6 +127,8 @@ void checkFiles(const Folder& folder, Findings& findings) {
             return buffer.lines();
         });
         if (lines) {
+            checkDamage(folder.damaged().damageOf(folder.located(name)), buffer.count(), name,
+                        findings);
             checkText(name, *lines, findings);
         }
     }
@@ -112,6 +143,16 @@ void checkFiles(const Folder& folder, Findings& findings) {
         if (!folder.find(name)) {
             findings.add(name, "missing");
         }
+    }
+    for (const auto& copy : folder.abandonedSaves()) {
+        std::string name = copy.lexically_relative(folder.root()).generic_string();
+        std::replace(name.begin(), name.end(), '/', '\\');
+        std::error_code unknownSize;
+        const auto size = std::filesystem::file_size(copy, unknownSize);
+        findings.add(cp1251::fromUtf8(name), "the copy of a save that was killed (" +
+                                                 (unknownSize ? std::string("size unknown")
+                                                              : std::to_string(size) + " bytes") +
+                                                 "); the program removes it when it next starts");
     }
 }
 

@@ -33,16 +33,25 @@ DecodedLine decodeLine(std::string_view utf8) {
     return line;
 }
 
-std::string phraseProblem(std::string_view text) {
-    if (text.size() > kLongestPhrase) {
-        return "longer than " + std::to_string(kLongestPhrase) + " characters (" +
-               std::to_string(text.size()) + ")";
-    }
+std::string controlCharacterProblem(std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) {
             return "holds the control character " + codePointName(byte);
         }
+    }
+    return {};
+}
+
+std::string phraseProblem(std::string_view text) {
+    if (text.size() > kLongestPhrase) {
+        return "longer than " + std::to_string(kLongestPhrase) + " characters (" +
+               std::to_string(text.size()) + ")";
+    }
+    if (std::string control = controlCharacterProblem(text); !control.empty()) {
+        return control;
+    }
+    for (const char c : text) {
         if (c == '^' || c == '_' || c == ';' || c == '@') {
             return std::string("holds '") + c + "', which the knowledge base keeps for its marks";
         }

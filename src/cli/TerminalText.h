@@ -21,6 +21,10 @@ struct DecodedLine {
 // A line of UTF-8 as Windows-1251 text, or what keeps it from being stored.
 DecodedLine decodeLine(std::string_view utf8);
 
+// A control character in Windows-1251 text (a NUL, a tab, a stray line
+// end), which no line of the knowledge base may hold: named, or empty.
+std::string controlCharacterProblem(std::string_view text);
+
 // What keeps converted text from being a phrase the window would take: its
 // length, a character the phrase base keeps for its own marks (the window
 // empties its input line when one is typed), a control character. Empty

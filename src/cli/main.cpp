@@ -11,6 +11,7 @@
 #include "TerminalText.h"
 
 #include <clocale>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -32,6 +33,12 @@ std::unique_ptr<orlevan::Random> generator(const CommandLine& line) {
 int run(const CommandLine& line) {
     orlevan::SystemClock clock;
     const Folder here(std::filesystem::current_path());
+    // What a killed save left behind goes before anything is learnt or
+    // imported; `check` only lists it.
+    using Command = CommandLine::Command;
+    if (line.command == Command::Chat || line.command == Command::Import) {
+        here.removeAbandonedSaves();
+    }
     switch (line.command) {
     case CommandLine::Command::Help:
         std::cout << kUsage;
@@ -53,8 +60,11 @@ int run(const CommandLine& line) {
         return importFile(here, line.operands[0], std::cin, std::cerr);
     case CommandLine::Command::Converse: {
         const auto random = generator(line);
-        return converse(Folder(line.operands[0]), Folder(line.operands[1]), line.turns, clock,
-                        *random, std::cout, std::cerr);
+        const Folder a(line.operands[0]);
+        const Folder b(line.operands[1]);
+        a.removeAbandonedSaves();
+        b.removeAbandonedSaves();
+        return converse(a, b, line.turns, clock, *random, std::cout, std::cerr);
     }
     }
     return 0;
@@ -63,6 +73,9 @@ int run(const CommandLine& line) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Past the file-size limit a write then fails with its error, which the
+    // save reports and survives, instead of ending the program mid-dialogue.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Times and dates in the log follow the user's own formats.
     std::setlocale(LC_TIME, "");
     std::ios::sync_with_stdio(false);

@@ -7,6 +7,7 @@
 #include "WordsLine.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace orlevan {
 namespace {
@@ -49,32 +50,33 @@ void addAnswer(PhraseList& base, int index, std::string_view answer) {
     }
 }
 
-bool storeStep(TurnContext& context, const DialogueState& state) {
+// The fallback file the reply came from, still in the work buffer, holds the phrase.
+bool alreadyStored(const TurnContext& context, const DialogueState& state) {
     for (int i = 1; i < context.RE2.count(); ++i) {
         if (context.RE2.line(i) == state.UserPhrase) {
             return true;
         }
     }
-    if (state.LastReply.empty()) {
-        return false;
-    }
+    return false;
+}
+
+// The phrase as one more reply of W1 (the previous reply asked something) or W2.
+PhraseList::PendingSave storeStep(TurnContext& context, const DialogueState& state) {
     const auto target = state.LastReply.find('?') != std::string::npos ? files::W1 : files::W2;
-    const EditLock lock(context.folder, target);
     context.RE2.load(context.folder, target);
     context.RE2.append(state.UserPhrase);
-    context.RE2.save(context.folder, target);
-    return true;
+    return context.RE2.stage(context.folder, target);
 }
 
 // The phrase becomes a key, and then one more answer of the previous reply's
 // line; the edits are those two steps would make one after the other, saved
 // once. Nothing is written when the phrase was a key already.
-void keyAndAnswerSteps(TurnContext& context, const DialogueState& state) {
+std::optional<PhraseList::PendingSave> keyAndAnswerSteps(TurnContext& context,
+                                                         const DialogueState& state) {
     const std::string upperPhrase = casing::upper(state.UserPhrase);
-    const EditLock lock(context.folder, files::WordsForLearning);
     context.RE2.load(context.folder, files::WordsForLearning);
     if (findKey(context.RE2, upperPhrase) != 0) {
-        return;
+        return std::nullopt;
     }
     context.RE2.append(upperPhrase + "^");
     if (!state.LastReply.empty()) {
@@ -82,7 +84,7 @@ void keyAndAnswerSteps(TurnContext& context, const DialogueState& state) {
             addAnswer(context.RE2, target, state.UserPhrase);
         }
     }
-    context.RE2.save(context.folder, files::WordsForLearning);
+    return context.RE2.stage(context.folder, files::WordsForLearning);
 }
 
 } // namespace
@@ -98,10 +100,24 @@ void learnAfterFallback(TurnContext& context, const DialogueState& state) {
     if (unfitToLearn(state.UserPhrase)) {
         return;
     }
-    if (!state.FilterHit && !storeStep(context, state)) {
-        return;
+    // W1, W2 and Words.dat share one folder, and so one lock.
+    const EditLock lock(context.folder, files::WordsForLearning);
+    std::optional<PhraseList::PendingSave> stored;
+    if (!state.FilterHit && !alreadyStored(context, state)) {
+        // Before the first reply there is nothing to learn from.
+        if (state.LastReply.empty()) {
+            return;
+        }
+        stored = storeStep(context, state);
     }
-    keyAndAnswerSteps(context, state);
+    // Both files are written before either is put in place, so a save that
+    // fails (a full disk) leaves both as they were before the turn.
+    auto keyed = keyAndAnswerSteps(context, state);
+    for (auto* pending : {&stored, &keyed}) {
+        if (*pending) {
+            (*pending)->place();
+        }
+    }
 }
 
 } // namespace orlevan

@@ -17,9 +17,10 @@ void recordInsult(TurnContext& context, const DialogueState& state);
 //   key    - the phrase becomes a key of Words.dat, without answers yet;
 //   answer - the phrase becomes one more answer of the line whose key is the
 //            previous reply.
-// The store step is a whole load-edit-save of its file under the edit lock;
-// the key and answer steps are one of Words.dat, so the file is written once
-// and a crash leaves it as it was before the turn or as it is after it.
+// The steps run under the edit lock; the key and answer steps are one edit
+// of Words.dat, so the file is written once. Both files are written in full
+// before either replaces its old content, so a save that fails leaves every
+// file as it was before the turn, and a crash leaves each file whole.
 // Nothing is learnt before the first reply, and nothing from a phrase holding
 // a character that structures Words.dat or a control character.
 void learnAfterFallback(TurnContext& context, const DialogueState& state);

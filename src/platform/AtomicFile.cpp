@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/file.h>
@@ -51,6 +52,8 @@ void holdLock(int fd) {
     while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
     }
 }
+
+} // namespace
 
 // The new content of a file while it is written, until it is in place.
 class PendingFile {
@@ -137,10 +140,13 @@ private:
     bool placed_ = false;
 };
 
-// A copy nobody holds locked was left by a save that was killed. It is
-// removed only while this process holds its lock and only if its name
-// still leads to the file locked.
-void removeAbandonedCopies(const fs::path& folder) {
+namespace {
+
+// A copy nobody holds locked was left by a save that was killed. `found` is
+// called only while this process holds its lock and only if its name still
+// leads to the file locked.
+void forEachAbandonedCopy(const fs::path& folder,
+                          const std::function<void(const fs::path&)>& found) {
     std::vector<fs::path> copies;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -155,10 +161,24 @@ void removeAbandonedCopies(const fs::path& folder) {
         struct stat named {};
         if (fd && ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(fd.get(), &held) == 0 &&
             S_ISREG(held.st_mode) && ::lstat(copy.c_str(), &named) == 0 && sameFile(held, named)) {
-            ::unlink(copy.c_str());
+            found(copy);
         }
     }
 }
+
+} // namespace
+
+std::vector<fs::path> abandonedCopies(const fs::path& folder) {
+    std::vector<fs::path> copies;
+    forEachAbandonedCopy(folder, [&](const fs::path& copy) { copies.push_back(copy); });
+    return copies;
+}
+
+void removeAbandonedCopies(const fs::path& folder) {
+    forEachAbandonedCopy(folder, [](const fs::path& copy) { ::unlink(copy.c_str()); });
+}
+
+namespace {
 
 mode_t newFileMode() {
     const mode_t mask = ::umask(0);
@@ -257,27 +277,47 @@ void syncFolder(const fs::path& folder) {
 
 } // namespace
 
-SavedFile replaceFile(const fs::path& path, const ContentMaker& make,
-                      std::string_view spelledName) {
+StagedReplacement::StagedReplacement(fs::path path, std::string spelledName,
+                                     std::unique_ptr<PendingFile> copy, std::uint64_t hash)
+    : path_(std::move(path)), spelledName_(std::move(spelledName)), copy_(std::move(copy)),
+      hash_(hash) {}
+StagedReplacement::StagedReplacement(StagedReplacement&&) noexcept = default;
+StagedReplacement& StagedReplacement::operator=(StagedReplacement&&) noexcept = default;
+StagedReplacement::~StagedReplacement() = default;
+
+StagedReplacement stageReplacement(const fs::path& path, const ContentMaker& make,
+                                   std::string_view spelledName) {
     const auto mode = modeForReplacing(path);
     if (!mode) {
         throw Failure::cannotCreate(spelledName);
     }
-    SavedFile saved;
-    PendingFile copy = writtenCopy(folderOf(path), make, *mode, spelledName, saved.hash);
-    if (::rename(copy.hiddenName().c_str(), path.c_str()) != 0) {
-        throw Failure::cannotCreate(spelledName);
+    std::uint64_t hash = 0;
+    auto copy =
+        std::make_unique<PendingFile>(writtenCopy(folderOf(path), make, *mode, spelledName, hash));
+    return {path, std::string(spelledName), std::move(copy), hash};
+}
+
+SavedFile StagedReplacement::place() {
+    if (::rename(copy_->hiddenName().c_str(), path_.c_str()) != 0) {
+        throw Failure::cannotCreate(spelledName_);
     }
-    copy.placed();
-    syncFolder(folderOf(path));
+    copy_->placed();
+    syncFolder(folderOf(path_));
+    SavedFile saved;
+    saved.hash = hash_;
     // The file as it now stands under its name: a rename may change its
     // change time, and whatever reaches it from now on changes its stamp.
     saved.seenAt = wallClock();
     struct stat info {};
-    if (::fstat(copy.fd(), &info) == 0) {
+    if (::fstat(copy_->fd(), &info) == 0) {
         saved.stamp = stampOf(info);
     }
     return saved;
+}
+
+SavedFile replaceFile(const fs::path& path, const ContentMaker& make,
+                      std::string_view spelledName) {
+    return stageReplacement(path, make, spelledName).place();
 }
 
 void replaceFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {

@@ -5,7 +5,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace orlevan {
 
@@ -40,6 +43,41 @@ struct SavedFile {
 // when the first way of writing a copy fails.
 SavedFile replaceFile(const std::filesystem::path& path, const ContentMaker& make,
                       std::string_view spelledName);
+
+class PendingFile;
+
+// A replacement whose content is on disk beside its target but not yet in
+// place. Several files that must change together are all staged first, and
+// put in place only once every one of them was written: a full disk fails a
+// staging, which leaves every target as it was. A replacement dropped
+// unplaced leaves nothing behind.
+class StagedReplacement {
+public:
+    StagedReplacement(std::filesystem::path path, std::string spelledName,
+                      std::unique_ptr<PendingFile> copy, std::uint64_t hash);
+    StagedReplacement(StagedReplacement&&) noexcept;
+    StagedReplacement& operator=(StagedReplacement&&) noexcept;
+    ~StagedReplacement();
+
+    const std::filesystem::path& path() const { return path_; }
+    // Puts the content in place. Throws "Cannot create file <name>".
+    SavedFile place();
+
+private:
+    std::filesystem::path path_;
+    std::string spelledName_;
+    std::unique_ptr<PendingFile> copy_;
+    std::uint64_t hash_ = 0;
+};
+
+StagedReplacement stageReplacement(const std::filesystem::path& path, const ContentMaker& make,
+                                   std::string_view spelledName);
+
+// The hidden copies in `folder` that saves killed before they were put in
+// place left behind (nobody holds them locked); every save removes them, and
+// so should a program starting on a folder.
+std::vector<std::filesystem::path> abandonedCopies(const std::filesystem::path& folder);
+void removeAbandonedCopies(const std::filesystem::path& folder);
 
 // Creates `path` holding `bytes`; a file that already has that name is left
 // as it is.

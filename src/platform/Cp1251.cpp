@@ -142,4 +142,36 @@ std::string fromUtf8(std::string_view utf8, char replacement) {
     return out;
 }
 
+bool isUtf8BeyondAscii(std::string_view text) {
+    bool beyondAscii = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        if (!decodeUtf8(text, pos, cp)) {
+            return false;
+        }
+        beyondAscii = true;
+    }
+    return beyondAscii;
+}
+
+std::size_t convertUtf8InPlace(std::string& text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::size_t pos = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    std::size_t out = 0;
+    std::size_t lacking = 0;
+    while (pos < text.size()) {
+        char32_t cp = 0;
+        const auto byte = decodeUtf8(text, pos, cp) ? fromUnicode(cp) : std::nullopt;
+        lacking += byte ? 0 : 1;
+        text[out++] = byte ? static_cast<char>(*byte) : '?';
+    }
+    text.resize(out);
+    return lacking;
+}
+
 } // namespace orlevan::cp1251

@@ -41,6 +41,16 @@ struct Utf8Trouble {
 // Converts into `out` up to the first trouble, which it returns.
 std::optional<Utf8Trouble> convertUtf8(std::string_view utf8, std::string& out);
 
+// Plain text an editor saved as UTF-8: valid UTF-8 holding something beyond
+// ASCII. Windows-1251 Russian almost never is: its letters do not pair up
+// into the sequences UTF-8 is made of.
+bool isUtf8BeyondAscii(std::string_view text);
+
+// Turns UTF-8 text into Windows-1251 where it lies (it never grows), a
+// leading byte order mark dropped; characters the code page lacks become
+// '?'. Returns how many did.
+std::size_t convertUtf8InPlace(std::string& text);
+
 // UTF-8 encoding of one code point (helper shared with the other code pages).
 void appendUtf8(std::string& out, char32_t codePoint);
 

@@ -19,6 +19,24 @@ std::string stampOfNow() {
     return stamp;
 }
 
+// What the user is told was found in a file.
+std::string_view foundIn(FileDamage damage) {
+    switch (damage) {
+    case FileDamage::CutShort:
+        return "is cut short: only the lines before the cut were read";
+    case FileDamage::NestedTooDeep:
+        return "nests its groups deeper than any editor writes: it cannot be read as it was meant";
+    case FileDamage::Utf8:
+        return "was saved as UTF-8: it was read as UTF-8 and will be saved as Windows-1251";
+    case FileDamage::Utf8Lossy:
+        return "was saved as UTF-8 and holds characters that Windows-1251 lacks: they were read "
+               "as '?'";
+    case FileDamage::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 const DamagedFiles::Damaged* DamagedFiles::find(const std::filesystem::path& path) const {
@@ -27,8 +45,9 @@ const DamagedFiles::Damaged* DamagedFiles::find(const std::filesystem::path& pat
     return known == damaged_.end() ? nullptr : &*known;
 }
 
-void DamagedFiles::loaded(const std::filesystem::path& path, std::string_view name, bool whole) {
-    if (whole) {
+void DamagedFiles::loaded(const std::filesystem::path& path, std::string_view name,
+                          FileDamage damage) {
+    if (damage == FileDamage::None) {
         settled(path);
         return;
     }
@@ -36,13 +55,18 @@ void DamagedFiles::loaded(const std::filesystem::path& path, std::string_view na
         return;
     }
     // Named as the notice spells it, beside the file whatever its stored case.
-    const std::string kept = std::string(name) + ".damaged-" + stampOfNow();
+    const std::string kept =
+        std::string(name) + (damage == FileDamage::Utf8 ? ".utf-8-" : ".damaged-") + stampOfNow();
     const std::string_view keptFile = std::string_view(kept).substr(kept.find_last_of("\\/") + 1);
-    damaged_.push_back({path, path.parent_path() / cp1251::toUtf8(keptFile)});
-    notices_.push_back(visibleText("File " + std::string(name) +
-                                   " is cut short: only the lines before the cut were read, and "
-                                   "before saving over it the program keeps it as " +
-                                   kept));
+    damaged_.push_back({path, path.parent_path() / cp1251::toUtf8(keptFile), damage});
+    notices_.push_back(visibleText("File " + std::string(name) + " " +
+                                   std::string(foundIn(damage)) +
+                                   ", and before saving over it the program keeps it as " + kept));
+}
+
+FileDamage DamagedFiles::damageOf(const std::filesystem::path& path) const {
+    const Damaged* known = find(path);
+    return known ? known->damage : FileDamage::None;
 }
 
 std::filesystem::path DamagedFiles::keepBeforeSaving(const std::filesystem::path& path) const {

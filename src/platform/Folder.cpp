@@ -234,12 +234,48 @@ fs::path Folder::write(std::string_view name, std::string_view bytes) const {
 }
 
 Folder::Written Folder::write(std::string_view name, const ContentMaker& make) const {
+    StagedReplacement staged = stage(name, make);
+    const SavedFile saved = staged.place();
+    return {staged.path(), saved};
+}
+
+StagedReplacement Folder::stage(std::string_view name, const ContentMaker& make) const {
     const auto path = target(name);
     if (!path) {
         throw Failure::cannotCreate(name);
     }
     keepDamagedOriginal(*path, name);
-    return {*path, replaceFile(*path, make, name)};
+    return stageReplacement(*path, make, name);
+}
+
+namespace {
+
+std::vector<fs::path> saveFolders(const fs::path& root) {
+    std::vector<fs::path> folders{root};
+    std::error_code error;
+    for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_directory(error) && !it->is_symlink(error)) {
+            folders.push_back(it->path());
+        }
+    }
+    return folders;
+}
+
+} // namespace
+
+std::vector<fs::path> Folder::abandonedSaves() const {
+    std::vector<fs::path> copies;
+    for (const fs::path& folder : saveFolders(root_)) {
+        const auto found = abandonedCopies(folder);
+        copies.insert(copies.end(), found.begin(), found.end());
+    }
+    return copies;
+}
+
+void Folder::removeAbandonedSaves() const {
+    for (const fs::path& folder : saveFolders(root_)) {
+        removeAbandonedCopies(folder);
+    }
 }
 
 void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) const {

@@ -83,6 +83,16 @@ public:
         SavedFile saved;
     };
     Written write(std::string_view name, const ContentMaker& make) const;
+    // The same, written beside the file but not yet put in place
+    // (AtomicFile.h), for saves that must all succeed or all fail.
+    StagedReplacement stage(std::string_view name, const ContentMaker& make) const;
+
+    // The hidden copies that killed saves left in the working folder or in a
+    // folder directly inside it (Base\, ...), which nobody holds locked.
+    std::vector<std::filesystem::path> abandonedSaves() const;
+    // Removes them: a program starting on the folder does, as every save does
+    // in the folder it writes.
+    void removeAbandonedSaves() const;
 
     // What is known of the files read from this folder and saved into it,
     // and which of them were found damaged; shared by the copies of this Folder.

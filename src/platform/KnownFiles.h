@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChangeWatch.h"
+#include "FileDamage.h"
 #include "FileStamp.h"
 #include "LineContent.h"
 
@@ -44,7 +45,7 @@ public:
         timespec seenAt{};
         std::uint64_t hash = 0;
         std::shared_ptr<LineContent> content;
-        bool whole = true; // false for a document cut short
+        FileDamage damage = FileDamage::None;
     };
 
     // The remembered lines of the file at `path` when its stamp has settled

@@ -1,6 +1,7 @@
 #include "PhraseList.h"
 
 #include "ContentHash.h"
+#include "Cp1251.h"
 #include "DamagedFiles.h"
 #include "Failure.h"
 #include "Folder.h"
@@ -18,17 +19,21 @@ namespace {
 
 // The lines of a file's bytes; throws without touching `lines` when they
 // cannot be read. Plain text is its own lines: the bytes become the buffer's
-// text. False for a document cut short.
-bool parse(std::string&& bytes, LineBuffer& lines) {
+// text, in Windows-1251 even when an editor saved them as UTF-8.
+FileDamage parse(std::string&& bytes, LineBuffer& lines) {
     if (rtf::looksLikeRtf(bytes)) {
-        const bool whole = rtf::readParagraphs(bytes, lines);
+        const FileDamage damage = rtf::readParagraphs(bytes, lines);
         lines.dropTrailingEmptyLine();
-        return whole;
+        return damage;
+    }
+    FileDamage damage = FileDamage::None;
+    if (cp1251::isUtf8BeyondAscii(bytes)) {
+        damage = cp1251::convertUtf8InPlace(bytes) == 0 ? FileDamage::Utf8 : FileDamage::Utf8Lossy;
     }
     lines.clear();
     lines.text().swap(bytes);
     splitInPlace(lines);
-    return true;
+    return damage;
 }
 
 } // namespace
@@ -60,10 +65,10 @@ void PhraseList::load(const Folder& folder, std::string_view name) {
         file.emplace(folder.open(path, name));
         same = known.find(*file);
     }
-    bool whole = true;
+    FileDamage damage = FileDamage::None;
     if (same != nullptr) {
         content_ = same->content;
-        whole = same->whole;
+        damage = same->damage;
     } else {
         std::string bytes;
         if (!file->readAll(bytes)) {
@@ -73,25 +78,38 @@ void PhraseList::load(const Folder& folder, std::string_view name) {
         const bool held = file->stampHeld();
         const std::uint64_t hash = contentHash(bytes);
         auto read = std::make_shared<LineContent>();
-        whole = parse(std::move(bytes), read->lines);
+        damage = parse(std::move(bytes), read->lines);
         content_ = std::move(read);
         if (held) {
-            known.remember(path, {file->stamp, file->seenAt, hash, content_, whole});
+            known.remember(path, {file->stamp, file->seenAt, hash, content_, damage});
         }
     }
     known_ = folder.known();
     knownAs_ = path;
-    folder.damaged().loaded(path, name, whole);
+    folder.damaged().loaded(path, name, damage);
 }
 
 void PhraseList::save(const Folder& folder, std::string_view name) {
-    const LineBuffer& lines = content_->lines;
-    const auto written =
-        folder.write(name, [&lines](ByteSink& sink) { rtf::writeDocument(lines, sink); });
-    folder.known()->remember(written.path, {written.saved.stamp, written.saved.seenAt,
-                                            written.saved.hash, content_, true});
+    PendingSave pending = stage(folder, name);
+    pending.place();
     known_ = folder.known();
-    knownAs_ = written.path;
+    knownAs_ = pending.staged_.path();
+}
+
+PhraseList::PendingSave PhraseList::stage(const Folder& folder, std::string_view name) const {
+    const LineBuffer& lines = content_->lines;
+    return {folder.stage(name, [&lines](ByteSink& sink) { rtf::writeDocument(lines, sink); }),
+            content_, folder.known()};
+}
+
+PhraseList::PendingSave::PendingSave(StagedReplacement staged, std::shared_ptr<LineContent> content,
+                                     std::shared_ptr<KnownFiles> known)
+    : staged_(std::move(staged)), content_(std::move(content)), known_(std::move(known)) {}
+
+void PhraseList::PendingSave::place() {
+    const SavedFile saved = staged_.place();
+    known_->remember(staged_.path(),
+                     {saved.stamp, saved.seenAt, saved.hash, content_, FileDamage::None});
 }
 
 LineContent& PhraseList::editable() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "LineContent.h"
 
 #include <filesystem>
@@ -38,6 +39,24 @@ public:
     // DamagedFiles.
     void load(const Folder& folder, std::string_view name);
     void save(const Folder& folder, std::string_view name);
+
+    // A save written but not yet put in place, for a step that edits several
+    // files and must change all of them or none (AtomicFile.h). The list may
+    // be loaded with another file meanwhile: the save keeps these lines.
+    class PendingSave {
+    public:
+        void place();
+
+    private:
+        friend class PhraseList;
+        PendingSave(StagedReplacement staged, std::shared_ptr<LineContent> content,
+                    std::shared_ptr<KnownFiles> known);
+
+        StagedReplacement staged_;
+        std::shared_ptr<LineContent> content_;
+        std::shared_ptr<KnownFiles> known_;
+    };
+    PendingSave stage(const Folder& folder, std::string_view name) const;
 
     int count() const { return static_cast<int>(content_->lines.size()); }
     // The empty text for an index past either end.

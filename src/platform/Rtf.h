@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ByteSink.h"
+#include "FileDamage.h"
 #include "LineBuffer.h"
 
 #include <string>
@@ -21,10 +22,11 @@ bool looksLikeRtf(std::string_view bytes);
 // can be read from it.
 std::vector<std::string> readParagraphs(std::string_view document);
 // The same into a line buffer, which keeps its memory from one document to
-// the next; on failure the buffer is left as it was. Returns false when the
-// document is cut short: its outer group never closes, so what was read is
-// only the part before the cut.
-bool readParagraphs(std::string_view document, LineBuffer& lines);
+// the next; on failure the buffer is left as it was. Returns what was wrong
+// with a document it still read: cut short (its outer group never closes, so
+// what was read is only the part before the cut), or nested deeper than any
+// editor writes.
+FileDamage readParagraphs(std::string_view document, LineBuffer& lines);
 
 // A document holding `lines`, each followed by a paragraph mark, that
 // readParagraphs gives back unchanged (plus the empty text after the last mark).

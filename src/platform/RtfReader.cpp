@@ -24,7 +24,7 @@ constexpr std::array<bool, 256> kEndsTextRun = [] {
 
 } // namespace
 
-bool Reader::read() {
+FileDamage Reader::read() {
     const bool validHeader = doc_.starts_with(kHeader) &&
                              (doc_.size() == kHeader.size() || !isLetter(byteAt(kHeader.size())));
     if (!validHeader) {
@@ -59,7 +59,10 @@ bool Reader::read() {
     }
     resolveUnspokenCharacter();
     lines_.endLine(lineStart_);
-    return finished_;
+    if (tooDeep_) {
+        return FileDamage::NestedTooDeep;
+    }
+    return finished_ ? FileDamage::None : FileDamage::CutShort;
 }
 
 void Reader::readTextRun(std::size_t end) {
@@ -91,6 +94,7 @@ void Reader::openGroup() {
         groups_.push_back(groups_.back());
     } else {
         ++excessDepth_;
+        tooDeep_ = true;
     }
 }
 
@@ -149,7 +153,7 @@ bool looksLikeRtf(std::string_view bytes) {
     return bytes.starts_with(kHeader);
 }
 
-bool readParagraphs(std::string_view document, LineBuffer& lines) {
+FileDamage readParagraphs(std::string_view document, LineBuffer& lines) {
     return Reader(document, lines).read();
 }
 

@@ -39,12 +39,14 @@
 //   A missing closing brace ends it at the end of the bytes, and the reader
 //   says so: such a document was cut short.
 // - Hostile input: braces nest to any depth, but beyond kMaxTrackedDepth (1000) the
-//   groups share the state of the deepest tracked one, so memory stays small;
+//   groups share the state of the deepest tracked one, so memory stays small,
+//   and the document is told as damaged: no editor nests that deep;
 //   parameters saturate at 10 digits; control words of more than 32 letters
 //   are read past as unknown formatting; \binN skips at most what remains; a
 //   cut-off \'h, control word or group ends the text there. Every byte is
 //   looked at a bounded number of times, so reading time is linear.
 
+#include "FileDamage.h"
 #include "LineBuffer.h"
 #include "RtfCodePages.h"
 #include "RtfControlWords.h"
@@ -79,8 +81,8 @@ public:
     // Reads into `lines`, which is emptied first (keeping its memory).
     Reader(std::string_view document, LineBuffer& lines) : doc_(document), lines_(lines) {}
 
-    // False when the outer group never closed.
-    bool read();
+    // What was wrong with the document, if anything.
+    FileDamage read();
 
 private:
     GroupState& state() { return groups_.back(); }
@@ -117,6 +119,7 @@ private:
     std::size_t pos_ = 0;
     std::vector<GroupState> groups_;
     std::size_t excessDepth_ = 0;
+    bool tooDeep_ = false;
     bool finished_ = false;
 
     DocumentFonts fonts_;

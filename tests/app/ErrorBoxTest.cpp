@@ -62,7 +62,7 @@ private slots:
     void aDamagedFileIsToldOnceAfterTheHandlerThatFoundIt() {
         ErrorBox errors = box();
         const auto findDamage = [this] {
-            damaged.loaded("/w/Base/Words.dat", "Base\\Words.dat", false);
+            damaged.loaded("/w/Base/Words.dat", "Base\\Words.dat", FileDamage::CutShort);
         };
         errors.run([&] {
             findDamage();

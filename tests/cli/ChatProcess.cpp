@@ -25,8 +25,9 @@ namespace fs = std::filesystem;
         ::_exit(127);
     }
     if (limits.fileSize) {
-        // A write past the limit then fails with EFBIG instead of ending the process.
-        std::signal(SIGXFSZ, SIG_IGN);
+        // The signal a write past the limit raises stays at its default: the
+        // program itself must turn it into a failed write.
+        std::signal(SIGXFSZ, SIG_DFL);
         const rlimit size{static_cast<rlim_t>(*limits.fileSize),
                           static_cast<rlim_t>(*limits.fileSize)};
         if (::setrlimit(RLIMIT_FSIZE, &size) != 0) {

@@ -1,5 +1,8 @@
 #include "CliRun.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace orlevan::test {
@@ -121,6 +124,80 @@ TEST(ChatTest, AKnowledgeBaseFailureAbandonsOnlyItsTurnAndLosesNoRecord) {
                      "The record of this dialogue was not written; here it is:"}));
     EXPECT_EQ(recordOf(run.err),
               (Lines{"USER:     Совсем новое.", "USER:     Ты кто?", "CPU:     Я программа."}));
+}
+
+// What the window's error box tells of a damaged file, the terminal tells on
+// standard error, once; the dialogue goes on from what could be read, and a
+// phrase base saved as UTF-8 is answered from and learnt into as Windows-1251.
+TEST(ChatTest, ADamagedFileIsToldOnStandardErrorAndItsOriginalKept) {
+    const auto cut = [](const std::string& document) {
+        return document.substr(0, document.rfind("\\par"));
+    };
+    const struct {
+        const char* what;
+        std::function<void(CliFolder&)> damage;
+        const char* told;
+    } cases[] = {
+        {"utf-8",
+         [](CliFolder& work) {
+             std::string text;
+             for (const std::string& line : work.lines("Base/Words.dat")) {
+                 text += line + "\n";
+             }
+             work.write("Base/Words.dat", text);
+         },
+         " was saved as UTF-8: it was read as UTF-8 and will be saved as Windows-1251, and "
+         "before saving over it the program keeps it as Base\\Words."},
+        {"cut short",
+         [&](CliFolder& work) {
+             work.write("Base/Words.dat", cut(work.folder.read("Base\\Words.dat")));
+         },
+         " is cut short: only the lines before the cut were read, and before saving over it "
+         "the program keeps it as Base\\Words."},
+    };
+    for (const auto& c : cases) {
+        CliFolder work;
+        // Saved once by the program, so that the phrase base is a rich-text document.
+        ASSERT_EQ(work.run({"chat", "--seed", "3"}, "ты кто?\nя Коля\n").status, 0);
+        c.damage(work);
+        const CliRun run = work.run({"chat", "--seed", "3"}, "ты кто?\nя Вася\n");
+        EXPECT_EQ(run.status, 0) << c.what;
+        EXPECT_EQ(run.out.at(0), "Я программа.") << c.what;
+        ASSERT_EQ(run.err.size(), 1u) << c.what;
+        EXPECT_TRUE(run.err[0].starts_with("File Base\\Words.")) << run.err[0];
+        EXPECT_NE(run.err[0].find(c.told), std::string::npos) << run.err[0];
+
+        const Lines after = work.lines("Base/Words.dat");
+        for (const char* line :
+             {"ТЫ КТО?^Я программа.;", "Я ВАСЯ.^", "Я ПРОГРАММА.^Я Коля.;Я Вася.;"}) {
+            EXPECT_NE(std::find(after.begin(), after.end(), line), after.end()) << c.what << line;
+        }
+        EXPECT_EQ(work.run({"check"}).status, 0) << c.what;
+        std::size_t kept = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(work.path() / "Base")) {
+            const std::string name = entry.path().filename().string();
+            kept += name.find(".damaged-") != std::string::npos ||
+                            name.find(".utf-8-") != std::string::npos
+                        ? 1
+                        : 0;
+        }
+        EXPECT_EQ(kept, 1u) << c.what;
+    }
+}
+
+// A save killed before its copy took the file's name leaves that copy; the
+// next start removes it, and `check` lists it meanwhile.
+TEST(ChatTest, AKilledSavesCopyIsListedByCheckAndRemovedAtTheNextStart) {
+    CliFolder work;
+    work.write("Base/.orlevan-save-Q1w2E3", std::string(100, 'x'));
+    const CliRun check = work.run({"check"});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(check.out.at(0), "Base\\.orlevan-save-Q1w2E3: the copy of a save that was killed "
+                               "(100 bytes); the program removes it when it next starts");
+    EXPECT_TRUE(std::filesystem::exists(work.path() / "Base/.orlevan-save-Q1w2E3"));
+    EXPECT_EQ(work.run({"chat"}, "").status, 0);
+    EXPECT_FALSE(std::filesystem::exists(work.path() / "Base/.orlevan-save-Q1w2E3"));
+    EXPECT_EQ(work.run({"check"}).status, 0);
 }
 
 TEST(ChatTest, AMisusedCommandLineIsAUsageError) {

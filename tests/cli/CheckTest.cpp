@@ -3,6 +3,7 @@
 #include "KnowledgeFiles.h"
 #include "PhraseList.h"
 #include "Random.h"
+#include "Rtf.h"
 #include "Statistics.h"
 
 #include <gtest/gtest.h>
@@ -57,8 +58,14 @@ TEST(CheckTest, EveryKindOfProblemIsFoundWithItsLine) {
                                           "___",
                                           "ДА^;хвост",
                                           "ПОКА.^До встречи!;@",
+                                          std::string("ТЫ ГДЕ?^Тут") + '\0' + "там;",
                                       });
     work.remove("Base/Pause.Dat");
+    const std::string collection = rtf::writeDocument({"Records", ">>> one", ">>> two"});
+    work.write("Base/Collection.Dat", collection.substr(0, collection.find("two") + 1));
+    work.write("Base/Begin.dat",
+               "{\\rtf1 " + std::string(5000, '{') + "Hi\\par" + std::string(5000, '}') + "}");
+    work.write("Base/.orlevan-save-Ab12Cd", "12345");
     work.write("Base/W1.Dat", "Не знаю.\r\n");
     work.write("Base/X.Dat", w("Не надо так.\r\nВот") + "\x98" + w("так.\r\n"));
     std::string settings = work.read("Config.ini");
@@ -72,10 +79,18 @@ TEST(CheckTest, EveryKindOfProblemIsFoundWithItsLine) {
     EXPECT_EQ(
         findings(run),
         (Lines{
+            "Base\\Words.dat:12: holds the control character U+0000",
             "Base\\X.Dat:2: byte 0x98, which stands for no Windows-1251 character",
-            "Base\\W1.Dat: saved as UTF-8, not Windows-1251 (orlevan-cli import converts it)",
+            "Base\\Collection.Dat: cut short: only the lines before the cut could be read "
+            "(lines read: 3)",
+            "Base\\W1.Dat: saved as UTF-8, not Windows-1251: the program reads it as UTF-8 and "
+            "saves it as Windows-1251 (orlevan-cli import converts it now)",
+            "Base\\Begin.dat: damaged: its groups nest deeper than any editor writes (lines "
+            "read: 1)",
             "Base\\Pause.Dat: missing",
             "Sound\\CpuSound.wav: missing",
+            "Base\\.orlevan-save-Ab12Cd: the copy of a save that was killed (5 bytes); the "
+            "program removes it when it next starts",
             "Base\\Words.dat:3: no '^' after the key",
             "Base\\Words.dat:4: empty line",
             "Base\\Words.dat:5: empty alternative (';' right after '^' or after another ';')",

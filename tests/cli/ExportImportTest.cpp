@@ -51,6 +51,11 @@ TEST(ExportImportTest, NothingIsWrittenUnlessEveryLinePasses) {
          {"line 3: no '^' after the key", "line 4: «☕» (U+2615) has no Windows-1251 character"}},
         {"Base/Words.dat", "", {"no header line: the phrase base starts on the second line"}},
         {"Base/W1.Dat", "Хорошо\n\xC0\n", {"line 2: not valid UTF-8 (byte 1)"}},
+        {"Base/Words.dat",
+         std::string("Заголовок\nПРИВЕТ.^При") + '\0' + "вет!;\nПОКА.^Пока\t!;\n",
+         {"line 2: holds the control character U+0000",
+          "line 3: holds the control character U+0009"}},
+        {"Base/W2.Dat", std::string("Да\x7F\n"), {"line 1: holds the control character U+007F"}},
     };
     for (const auto& refused : cases) {
         CliFolder work;

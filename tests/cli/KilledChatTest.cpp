@@ -47,6 +47,8 @@ std::string storedForm(const std::string& phrase) {
     return stored;
 }
 
+constexpr const char* kKilledSaveCopy = ".orlevan-save-";
+
 class KilledChat : public ::testing::Test {
 protected:
     // What must hold after any kill; `learnt` are the stored forms of phrases
@@ -54,14 +56,26 @@ protected:
     void expectWholeBase(const std::vector<std::string>& learnt, int run) {
         const Folder fresh(kb.path());
         for (const auto& entry : fs::directory_iterator(kb.path() / "Base")) {
+            const std::string file = entry.path().filename().string();
+            if (file.starts_with(kKilledSaveCopy)) {
+                continue;
+            }
             PhraseList list;
-            const std::string name = "Base\\" + entry.path().filename().string();
+            const std::string name = "Base\\" + file;
             EXPECT_NO_THROW(list.load(fresh, name)) << name << " after kill " << run;
         }
         EXPECT_TRUE(fresh.damaged().takeNotices().empty()) << "after kill " << run;
+        // A save killed in the instant its copy had a name leaves that copy
+        // behind, which check lists (and the next start removes); nothing
+        // else may be wrong.
         const CliRun check = kb.run({"check"});
-        EXPECT_EQ(check.status, 0)
-            << "after kill " << run << ": " << (check.out.empty() ? "" : check.out.front());
+        for (const std::string& line : check.out) {
+            if (line.starts_with("Программе известно:")) {
+                break;
+            }
+            EXPECT_TRUE(line.starts_with(std::string("Base\\") + kKilledSaveCopy))
+                << "after kill " << run << ": " << line;
+        }
 
         PhraseList words;
         words.load(fresh, "Base\\Words.dat");
@@ -140,7 +154,7 @@ TEST_F(KilledChat, AKillAtAnyMomentLosesNoCompletedTurnAndLeavesTheBaseWhole) {
     EXPECT_GT(interrupted, kKills / 10) << "most kills should fall inside a turn";
     ASSERT_FALSE(learnt.empty());
 
-    // Whatever a kill left beside the files goes with the next save.
+    // Whatever a kill left beside the files goes at the next start.
     ChatProcess last(kb.path(), seed);
     ASSERT_TRUE(last.say(phraseOf(kKills, 0)) && last.reply());
     ASSERT_TRUE(last.say(phraseOf(kKills, 1)) && last.reply());

@@ -1,0 +1,17 @@
+#include "DamageNotices.h"
+
+#include "Cp1251.h"
+#include "DamagedFiles.h"
+#include "Folder.h"
+
+#include <ostream>
+
+namespace orlevan::cli {
+
+void tellDamage(const Folder& folder, std::ostream& err, std::string_view who) {
+    for (const std::string& notice : folder.damaged().takeNotices()) {
+        err << who << cp1251::toUtf8(notice) << ".\n" << std::flush;
+    }
+}
+
+} // namespace orlevan::cli
