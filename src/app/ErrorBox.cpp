@@ -28,16 +28,15 @@ QString ErrorBox::textOf(std::string_view message) {
     return text;
 }
 
-QString ErrorBox::attempt(const std::function<void()>& handler) {
+ErrorBox::Outcome ErrorBox::attempt(const std::function<void()>& handler) {
     try {
         handler();
         return {};
-    } catch (const Failure& failure) {
-        return textOf(failure.what());
     } catch (const std::exception& failure) {
-        // Anything else a library throws (no memory, a bad conversion) is
-        // still the end of this handler, not of the program.
-        return textOf(failure.what());
+        // Anything a library throws (no memory, a bad conversion) is still the
+        // end of this handler, not of the program.
+        const auto* designed = dynamic_cast<const Failure*>(&failure);
+        return {textOf(failure.what()), designed ? designed->cause() : Failure::Cause::Other};
     }
 }
 
@@ -53,40 +52,26 @@ void ErrorBox::showDamage() const {
 }
 
 void ErrorBox::run(const std::function<void()>& handler) {
-    const QString text = attempt(handler);
+    const Outcome outcome = attempt(handler);
     showDamage();
-    if (!text.isEmpty()) {
-        show(text);
+    if (!outcome.text.isEmpty()) {
+        show(outcome.text);
     }
-}
-
-// What makes two failures of a timer one and the same. A file that cannot
-// be opened or made is one cause whatever its name: the partner's path,
-// typed letter by letter while the reading timer runs, names a new missing
-// file at every tick.
-QString ErrorBox::causeOf(const QString& text) {
-    for (const QString& fileFailure :
-         {QStringLiteral("Cannot open file "), QStringLiteral("Cannot create file ")}) {
-        if (text.startsWith(fileFailure)) {
-            return fileFailure;
-        }
-    }
-    return text;
 }
 
 void ErrorBox::runTick(const QObject* timer, const std::function<void()>& handler) {
-    const QString text = attempt(handler);
+    const Outcome outcome = attempt(handler);
     showDamage();
-    if (text.isEmpty()) {
+    if (outcome.text.isEmpty()) {
         lastTimerFailure_.remove(timer);
         return;
     }
-    const QString cause = causeOf(text);
-    if (lastTimerFailure_.value(timer) == cause) {
+    if (const auto last = lastTimerFailure_.find(timer);
+        last != lastTimerFailure_.end() && last->sameAs(outcome)) {
         return;
     }
-    lastTimerFailure_.insert(timer, cause);
-    show(text);
+    lastTimerFailure_.insert(timer, outcome);
+    show(outcome.text);
 }
 
 } // namespace orlevan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Failure.h"
+
 #include <QHash>
 #include <QString>
 #include <functional>
@@ -36,16 +38,26 @@ public:
     static QString textOf(std::string_view message);
 
 private:
-    // The message shown, or an empty text when the handler succeeded.
-    QString attempt(const std::function<void()>& handler);
+    // What a handler's failure shows, and its cause; an empty text when the
+    // handler succeeded.
+    struct Outcome {
+        QString text;
+        Failure::Cause cause = Failure::Cause::Other;
+
+        // Two failures of a timer are one when they have one designed cause,
+        // or else one text.
+        bool sameAs(const Outcome& other) const {
+            return cause == other.cause && (cause != Failure::Cause::Other || text == other.text);
+        }
+    };
+    Outcome attempt(const std::function<void()>& handler);
     void show(const QString& text) const;
-    static QString causeOf(const QString& text);
     void showDamage() const;
 
     QWidget* parent_;
     DamagedFiles& damaged_;
     Presenter presenter_;
-    QHash<const QObject*, QString> lastTimerFailure_;
+    QHash<const QObject*, Outcome> lastTimerFailure_;
 };
 
 } // namespace orlevan

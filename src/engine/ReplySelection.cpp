@@ -90,10 +90,14 @@ bool WordPass(TurnContext& context, DialogueState& state, std::string_view upper
                       ReplySource::Word, reply);
 }
 
+void replyFrom(TurnContext& context, DialogueState& state, std::string_view file) {
+    context.RE2.load(context.folder, file);
+    state.CpuPhrase = context.RE2.randomLine(context.random);
+}
+
 void ReplyFallback(TurnContext& context, DialogueState& state) {
     const bool question = !state.UserPhrase.empty() && state.UserPhrase.back() == '?';
-    context.RE2.load(context.folder, question ? files::W1 : files::W2);
-    state.CpuPhrase = context.RE2.randomLine(context.random);
+    replyFrom(context, state, question ? files::W1 : files::W2);
 }
 
 Reply selectReply(TurnContext& context, DialogueState& state) {

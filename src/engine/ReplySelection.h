@@ -31,4 +31,8 @@ bool WordPass(TurnContext& context, DialogueState& state, std::string_view upper
               Reply& reply);
 void ReplyFallback(TurnContext& context, DialogueState& state);
 
+// CpuPhrase as a random line of `file`, loaded into the work buffer: the
+// fallback, and the screening's replies.
+void replyFrom(TurnContext& context, DialogueState& state, std::string_view file);
+
 } // namespace orlevan

@@ -3,17 +3,10 @@
 #include "Casing.h"
 #include "PhraseList.h"
 #include "Random.h"
+#include "ReplySelection.h"
 #include "WordLists.h"
 
 namespace orlevan {
-namespace {
-
-void replyFrom(TurnContext& context, DialogueState& state, std::string_view file) {
-    context.RE2.load(context.folder, file);
-    state.CpuPhrase = context.RE2.randomLine(context.random);
-}
-
-} // namespace
 
 Screened screen(TurnContext& context, DialogueState& state) {
     const std::string upperPhrase = casing::upper(state.UserPhrase);

@@ -20,11 +20,11 @@ std::string visibleText(std::string_view text) {
 }
 
 Failure Failure::cannotOpen(std::string_view name) {
-    return Failure("Cannot open file " + std::string(name));
+    return Failure("Cannot open file " + std::string(name), Cause::CannotOpen);
 }
 
 Failure Failure::cannotCreate(std::string_view name) {
-    return Failure("Cannot create file " + std::string(name));
+    return Failure("Cannot create file " + std::string(name), Cause::CannotCreate);
 }
 
 Failure Failure::notInteger(std::string_view text) {

@@ -17,9 +17,17 @@ std::string visibleText(std::string_view text);
 // so every layer throws it and only the front end's guard shows it.
 class Failure : public std::runtime_error {
 public:
+    // Which of the designed failures this is. A file that cannot be opened
+    // or made is one cause whatever its name, so a timer that fails on a new
+    // name at every tick (a path being typed) fails for one cause.
+    enum class Cause { CannotOpen, CannotCreate, Other };
+
     // The message keeps all of its text: control characters, a NUL included,
     // are shown in caret notation (see visibleText).
-    explicit Failure(std::string_view message) : std::runtime_error(visibleText(message)) {}
+    explicit Failure(std::string_view message, Cause cause = Cause::Other)
+        : std::runtime_error(visibleText(message)), cause_(cause) {}
+
+    Cause cause() const { return cause_; }
 
     // `name` is the file name as the program spells it ("Base\Words.dat").
     static Failure cannotOpen(std::string_view name);
@@ -30,6 +38,9 @@ public:
     // The designed text followed by what the user can act on: which file, and
     // the system's reason ("No space left on device").
     static Failure failedToSaveStream(std::string_view name, int error);
+
+private:
+    Cause cause_;
 };
 
 } // namespace orlevan
