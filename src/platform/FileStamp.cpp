@@ -40,6 +40,14 @@ FileStamp stampOf(const struct stat& info) {
     return {info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
 }
 
+std::optional<FileStamp> stampOf(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return stampOf(info);
+}
+
 timespec wallClock() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <ctime>
+#include <filesystem>
+#include <optional>
 #include <sys/types.h>
 
 struct stat;
@@ -23,6 +25,8 @@ struct FileStamp {
 };
 
 FileStamp stampOf(const struct stat& info);
+// The stamp of what `path` names, links followed; nothing when it cannot be asked.
+std::optional<FileStamp> stampOf(const std::filesystem::path& path);
 
 // The wall clock the file system stamps files by.
 timespec wallClock();

@@ -2,14 +2,12 @@
 
 #include "AtomicFile.h"
 #include "Casing.h"
-#include "ChangeWatch.h"
 #include "Cp1251.h"
 #include "DamagedFiles.h"
 #include "Failure.h"
 #include "FileDescriptor.h"
 #include "FolderListings.h"
 #include "KnownFiles.h"
-#include "KnownWays.h"
 #include "OpenFile.h"
 
 #include <algorithm>
@@ -83,55 +81,39 @@ std::optional<fs::path> followLink(const fs::path& path) {
 } // namespace
 
 // The entry of `folder` that `component` names, by the rule of Folder.h.
-// `way` comes in known since what for `folder` and goes out for the entry.
-std::optional<Folder::Found>
-Folder::matchEntry(const fs::path& folder, const std::string& component, std::uint64_t& way) const {
+std::optional<Folder::Found> Folder::matchEntry(const fs::path& folder,
+                                                const std::string& component) const {
     const std::string spelled = cp1251::toUtf8(component);
     if (component == "." || component == "..") {
-        way = ChangeWatch::kWayUnknown;
-        return Found{folder / spelled, false, {}};
+        return Found{folder / spelled, false};
     }
-    const auto* listed = listings_->of(folder, way);
-    if (listed == nullptr) {
-        way = ChangeWatch::kWayUnknown;
+    const auto* entries = listings_->of(folder);
+    if (entries == nullptr) {
         const fs::path exact = folder / spelled;
-        return isPresent(exact) ? std::optional(Found{exact, true, {}}) : std::nullopt;
+        return isPresent(exact) ? std::optional(Found{exact, true}) : std::nullopt;
     }
-    way = ChangeWatch::wayPast(listed->look, way);
     const std::string wanted = casing::upper(component);
     const FolderListings::Entry* first = nullptr;
-    for (const auto& entry : listed->entries) {
+    for (const auto& entry : *entries) {
         if (sameName(entry.name, spelled, wanted) && (!first || entry.name < first->name)) {
             first = &entry;
         }
     }
-    return first ? std::optional(Found{folder / first->name, first->mayBeLink, listed->look})
-                 : std::nullopt;
+    return first ? std::optional(Found{folder / first->name, first->mayBeLink}) : std::nullopt;
 }
 
 Folder::Folder(fs::path root)
-    : root_(std::move(root)), watch_(std::make_shared<ChangeWatch>()),
-      known_(std::make_shared<KnownFiles>(watch_)),
-      listings_(std::make_shared<FolderListings>(watch_)),
-      ways_(std::make_shared<KnownWays>(root_, watch_)),
-      damaged_(std::make_shared<DamagedFiles>()) {}
+    : root_(std::move(root)), known_(std::make_shared<KnownFiles>()),
+      listings_(std::make_shared<FolderListings>()), damaged_(std::make_shared<DamagedFiles>()) {}
 
 // Where the components lead from the root (or from '/'); nothing when one
-// of them is missing. `way` goes out known since what for the place reached,
-// and the looks at the folders passed through go to `looks`.
-std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t components,
-                                     std::uint64_t& way,
-                                     std::vector<ChangeWatch::Look>* looks) const {
-    watch_->catchUp();
+// of them is missing.
+std::optional<fs::path> Folder::walk(const SpelledName& spelled, std::size_t components) const {
     fs::path found = spelled.absolute ? fs::path("/") : root_;
-    way = spelled.absolute ? 0 : ways_->toRoot();
     for (std::size_t i = 0; i < components; ++i) {
-        auto next = matchEntry(found, spelled.components[i], way);
+        auto next = matchEntry(found, spelled.components[i]);
         if (!next) {
             return std::nullopt;
-        }
-        if (looks != nullptr) {
-            looks->push_back(next->folderLook);
         }
         found = std::move(next->path);
     }
@@ -143,8 +125,7 @@ std::optional<fs::path> Folder::find(std::string_view name) const {
         return std::nullopt;
     }
     const SpelledName spelled = split(name);
-    std::uint64_t way = 0;
-    return walk(spelled, spelled.components.size(), way);
+    return walk(spelled, spelled.components.size());
 }
 
 std::optional<fs::path> Folder::target(std::string_view name) const {
@@ -152,13 +133,12 @@ std::optional<fs::path> Folder::target(std::string_view name) const {
     if (hasDriveLetter(name) || spelled.components.empty()) {
         return std::nullopt;
     }
-    std::uint64_t way = 0;
-    const auto folder = walk(spelled, spelled.components.size() - 1, way);
+    const auto folder = walk(spelled, spelled.components.size() - 1);
     if (!folder) {
         return std::nullopt;
     }
     const std::string& last = spelled.components.back();
-    const auto found = matchEntry(*folder, last, way);
+    const auto found = matchEntry(*folder, last);
     return found ? followLink(found->path) : followLink(*folder / cp1251::toUtf8(last));
 }
 
@@ -168,36 +148,20 @@ std::string Folder::read(std::string_view name) const {
     return bytes;
 }
 
-Located Folder::locate(std::string_view name) const {
-    watch_->catchUp();
-    if (const Located* kept = ways_->find(name)) {
-        return *kept;
-    }
+fs::path Folder::located(std::string_view name) const {
     const SpelledName spelled = split(name);
     if (hasDriveLetter(name) || spelled.components.empty()) {
         throw Failure::cannotOpen(name);
     }
-    std::uint64_t way = 0;
-    std::vector<ChangeWatch::Look> looks;
-    const auto folder = walk(spelled, spelled.components.size() - 1, way, &looks);
-    const auto found = folder ? matchEntry(*folder, spelled.components.back(), way) : std::nullopt;
+    const auto folder = walk(spelled, spelled.components.size() - 1);
+    const auto found = folder ? matchEntry(*folder, spelled.components.back()) : std::nullopt;
     const auto path = !found             ? std::nullopt
                       : found->mayBeLink ? followLink(found->path)
                                          : std::optional(found->path);
     if (!path) {
         throw Failure::cannotOpen(name);
     }
-    // A link may be pointed elsewhere unseen: the way past it is unknown.
-    const Located located{*path, found->mayBeLink ? ChangeWatch::kWayUnknown : way};
-    if (located.wayKnownSince != ChangeWatch::kWayUnknown) {
-        looks.push_back(found->folderLook);
-        ways_->remember(name, located, std::move(looks));
-    }
-    return located;
-}
-
-fs::path Folder::located(std::string_view name) const {
-    return locate(name).path;
+    return *path;
 }
 
 fs::path Folder::regularFile(std::string_view name) const {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "AtomicFile.h"
-#include "ChangeWatch.h"
-#include "KnownWays.h"
+#include "LineContent.h"
 
 #include <filesystem>
 #include <memory>
@@ -53,10 +52,6 @@ public:
     // What `name` refers to, links followed, whatever it is. Throws
     // "Cannot open file <name>" when there is nothing.
     std::filesystem::path located(std::string_view name) const;
-    // The same, with the count of the watch's notes since which the way to
-    // it is known unchanged (KnownWays.h). Every lookup of a name first
-    // reads the watch's notes.
-    Located locate(std::string_view name) const;
 
     // The regular file that `name` refers to, open for reading. Throws
     // "Cannot open file <name>".
@@ -94,6 +89,33 @@ public:
     // in the folder it writes.
     void removeAbandonedSaves() const;
 
+    // The lines of a file in either storage form (PhraseList.h): those kept
+    // in memory while the file provably still holds them (KnownFiles.h),
+    // else read afresh. What the read found wrong with the file goes to
+    // damaged(). Throws "Cannot open file <name>", or "Failed to Load
+    // Stream" for bytes that open no document.
+    struct Lines {
+        std::shared_ptr<LineContent> content;
+        std::filesystem::path path;
+    };
+    Lines loadLines(std::string_view name) const;
+
+    // Lines written as a rich-text document beside the file, put in place by
+    // place() (AtomicFile.h) and then kept as what the file holds.
+    class StagedLines {
+    public:
+        StagedLines(StagedReplacement staged, std::shared_ptr<LineContent> content,
+                    std::shared_ptr<KnownFiles> known);
+        const std::filesystem::path& path() const { return staged_.path(); }
+        void place();
+
+    private:
+        StagedReplacement staged_;
+        std::shared_ptr<LineContent> content_;
+        std::shared_ptr<KnownFiles> known_;
+    };
+    StagedLines stageLines(std::string_view name, std::shared_ptr<LineContent> content) const;
+
     // What is known of the files read from this folder and saved into it,
     // and which of them were found damaged; shared by the copies of this Folder.
     const std::shared_ptr<KnownFiles>& known() const { return known_; }
@@ -109,13 +131,11 @@ private:
     struct Found {
         std::filesystem::path path;
         bool mayBeLink = true;
-        ChangeWatch::Look folderLook; // at the folder it was found in
     };
     std::optional<Found> matchEntry(const std::filesystem::path& folder,
-                                    const std::string& component, std::uint64_t& way) const;
-    std::optional<std::filesystem::path>
-    walk(const SpelledName& spelled, std::size_t components, std::uint64_t& way,
-         std::vector<ChangeWatch::Look>* looks = nullptr) const;
+                                    const std::string& component) const;
+    std::optional<std::filesystem::path> walk(const SpelledName& spelled,
+                                              std::size_t components) const;
     // Where `name` would be written: the existing file, or a new one in an
     // existing folder; links followed.
     std::optional<std::filesystem::path> target(std::string_view name) const;
@@ -123,10 +143,8 @@ private:
     void keepDamagedOriginal(const std::filesystem::path& path, std::string_view name) const;
 
     std::filesystem::path root_;
-    std::shared_ptr<ChangeWatch> watch_;
     std::shared_ptr<KnownFiles> known_;
     std::shared_ptr<FolderListings> listings_;
-    std::shared_ptr<KnownWays> ways_;
     std::shared_ptr<DamagedFiles> damaged_;
 };
 

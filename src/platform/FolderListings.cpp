@@ -1,22 +1,10 @@
 #include "FolderListings.h"
 
-#include <algorithm>
-#include <sys/stat.h>
-
 namespace orlevan {
 namespace fs = std::filesystem;
 namespace {
 
-bool stampOfPath(const fs::path& path, FileStamp& stamp) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return false;
-    }
-    stamp = stampOf(info);
-    return true;
-}
-
-bool list(const fs::path& folder, std::vector<FolderListings::Entry>& entries) {
+bool list(const fs::path& folder, FolderListings::Entries& entries) {
     entries.clear();
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
@@ -29,47 +17,26 @@ bool list(const fs::path& folder, std::vector<FolderListings::Entry>& entries) {
 
 } // namespace
 
-const FolderListings::Listed* FolderListings::of(const fs::path& folder,
-                                                 std::uint64_t wayKnownSince) {
-    auto known = std::find_if(listings_.begin(), listings_.end(), [&](const Listing& l) {
-        return l.folder.native() == folder.native();
-    });
-    if (known != listings_.end() && watch_->quietAlong(known->listed.look, wayKnownSince)) {
-        known->lastUse = ++uses_;
-        return &known->listed;
-    }
-    const ChangeWatch::Look look = watch_->look(folder, ChangeWatch::What::Folder);
+const FolderListings::Entries* FolderListings::of(const fs::path& folder) {
     const timespec seenAt = wallClock();
-    FileStamp stamp;
-    if (!stampOfPath(folder, stamp)) {
+    const auto stamp = stampOf(folder);
+    if (!stamp) {
         return nullptr;
     }
-    if (known != listings_.end() && known->stamp == stamp && stampSettled(stamp, known->seenAt)) {
-        known->lastUse = ++uses_;
-        known->listed.look = look;
-        return &known->listed;
+    auto* known = listings_.find(folder);
+    if (known != nullptr && known->stamp == *stamp && stampSettled(*stamp, known->seenAt)) {
+        return &known->value;
     }
-    if (known == listings_.end() && listings_.size() < kListings) {
-        known = listings_.emplace(listings_.end());
-    } else if (known == listings_.end()) {
-        known = std::min_element(
-            listings_.begin(), listings_.end(),
-            [](const Listing& a, const Listing& b) { return a.lastUse < b.lastUse; });
-    }
-    Listing& listing = *known;
-    listing.folder = folder;
-    listing.lastUse = ++uses_;
-    FileStamp after;
-    if (!list(folder, listing.listed.entries)) {
-        listing.folder.clear();
+    Entries entries;
+    if (!list(folder, entries)) {
+        listings_.forget(folder);
         return nullptr;
     }
     // A folder that changed while it was listed is listed again at its next use.
-    const bool held = stampOfPath(folder, after) && after == stamp;
-    listing.stamp = held ? stamp : FileStamp{};
-    listing.seenAt = seenAt;
-    listing.listed.look = held ? look : ChangeWatch::Look{};
-    return &listing.listed;
+    const auto after = stampOf(folder);
+    const bool held = after && *after == *stamp;
+    return &listings_.remember({folder, held ? *stamp : FileStamp{}, seenAt, std::move(entries)})
+                .value;
 }
 
 } // namespace orlevan

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AtomicFile.h"
+#include "Folder.h"
 #include "LineContent.h"
 
 #include <filesystem>
@@ -11,7 +11,6 @@
 
 namespace orlevan {
 
-class Folder;
 class KnownFiles;
 class Random;
 
@@ -43,19 +42,7 @@ public:
     // A save written but not yet put in place, for a step that edits several
     // files and must change all of them or none (AtomicFile.h). The list may
     // be loaded with another file meanwhile: the save keeps these lines.
-    class PendingSave {
-    public:
-        void place();
-
-    private:
-        friend class PhraseList;
-        PendingSave(StagedReplacement staged, std::shared_ptr<LineContent> content,
-                    std::shared_ptr<KnownFiles> known);
-
-        StagedReplacement staged_;
-        std::shared_ptr<LineContent> content_;
-        std::shared_ptr<KnownFiles> known_;
-    };
+    using PendingSave = Folder::StagedLines;
     PendingSave stage(const Folder& folder, std::string_view name) const;
 
     int count() const { return static_cast<int>(content_->lines.size()); }

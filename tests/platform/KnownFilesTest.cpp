@@ -202,64 +202,6 @@ TEST(KnownFiles, EveryChangeIsSeenAtTheNextLoad) {
     }
 }
 
-// Two files read, kept, and watched once their stamps have settled; the
-// edits keep the size and put the write time back, so that only the
-// change time or a note of the change tells of them.
-struct TwoWatchedFiles {
-    ScratchFolder scratch;
-    Folder folder{scratch.path()};
-    PhraseList first;
-    PhraseList second;
-
-    TwoWatchedFiles() {
-        scratch.write("Base/W1.Dat", "one\r\n");
-        scratch.write("Base/W2.Dat", "two\r\n");
-        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // past the file clock's step
-        for (int i = 0; i < 2; ++i) {
-            first.load(folder, "Base\\W1.Dat");
-            second.load(folder, "Base\\W2.Dat");
-        }
-    }
-    void edit(const char* name, std::string_view bytes) const {
-        const fs::path path = scratch.path() / name;
-        const timespec modified = modifiedOf(path);
-        overwrite(path, bytes);
-        setTimes(path, modified);
-    }
-};
-
-// The kernel drops notes once its queue is full and then says only that some
-// were lost: a file changed after that is seen all the same.
-TEST(KnownFiles, AChangeWhoseNoteWasLostIsSeen) {
-    TwoWatchedFiles files;
-    // Each rewrite makes three notes (open, write, close), none merged with the one before.
-    const long queue = std::stol(test::readFile("/proc/sys/fs/inotify/max_queued_events"));
-    for (long i = 0; i <= queue / 3 + 1; ++i) {
-        overwrite(files.scratch.path() / "Base/W1.Dat", i % 2 == 0 ? "One\r\n" : "oNe\r\n");
-    }
-    files.edit("Base/W2.Dat", "TWO\r\n");
-    files.second.load(files.folder, "Base\\W2.Dat");
-    EXPECT_EQ(files.second.line(0), "TWO");
-}
-
-// A child made by fork inherits the folder and with it the queue of notes of
-// changes: what it does there must not take a note the parent needs.
-TEST(KnownFiles, AChildProcessLeavesTheParentItsNotes) {
-    TwoWatchedFiles files;
-    files.edit("Base/W1.Dat", "ONE\r\n");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        // Unchanged, so not opened, which would make a note of its own.
-        files.second.load(files.folder, "Base\\W2.Dat");
-        ::_exit(files.second.line(0) == "two" ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_EQ(status, 0);
-    files.first.load(files.folder, "Base\\W1.Dat");
-    EXPECT_EQ(files.first.line(0), "ONE");
-}
-
 // A write through a shared memory map moves no time until the kernel writes
 // the page back: while a stamp has not settled (here a write time in the
 // future keeps it so), the content itself is compared.

@@ -1,0 +1,55 @@
+// The lines of the working folder's files, kept in memory while the files
+// provably hold them.
+
+#include "ByteSink.h"
+#include "ContentHash.h"
+#include "DamagedFiles.h"
+#include "Failure.h"
+#include "Folder.h"
+#include "KnownFiles.h"
+#include "LinesReading.h"
+#include "OpenFile.h"
+#include "Rtf.h"
+
+namespace orlevan {
+
+Folder::Lines Folder::loadLines(std::string_view name) const {
+    const OpenFile file = open(located(name), name);
+    if (const KnownFiles::Known* same = known_->find(file)) {
+        damaged_->loaded(file.path, name, same->damage);
+        return {same->content, file.path};
+    }
+    std::string bytes;
+    if (!file.readAll(bytes)) {
+        throw Failure::cannotOpen(name);
+    }
+    // A file that changed while it was read is read again at its next use.
+    const bool held = file.stampHeld();
+    const std::uint64_t hash = contentHash(bytes);
+    auto content = std::make_shared<LineContent>();
+    const FileDamage damage = readLines(std::move(bytes), content->lines);
+    if (held) {
+        known_->remember(file.path, file.stamp, file.seenAt, {hash, content, damage});
+    }
+    damaged_->loaded(file.path, name, damage);
+    return {std::move(content), file.path};
+}
+
+Folder::StagedLines Folder::stageLines(std::string_view name,
+                                       std::shared_ptr<LineContent> content) const {
+    const LineBuffer& lines = content->lines;
+    return {stage(name, [&lines](ByteSink& sink) { rtf::writeDocument(lines, sink); }),
+            std::move(content), known_};
+}
+
+Folder::StagedLines::StagedLines(StagedReplacement staged, std::shared_ptr<LineContent> content,
+                                 std::shared_ptr<KnownFiles> known)
+    : staged_(std::move(staged)), content_(std::move(content)), known_(std::move(known)) {}
+
+void Folder::StagedLines::place() {
+    const SavedFile saved = staged_.place();
+    known_->remember(staged_.path(), saved.stamp, saved.seenAt,
+                     {saved.hash, content_, FileDamage::None});
+}
+
+} // namespace orlevan
