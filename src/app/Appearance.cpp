@@ -3,6 +3,7 @@
 #include "SettingsTable.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPalette>
 #include <QWidget>
 #include <array>
@@ -81,6 +82,14 @@ QFont designFont(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize > 0 ? pointSize : 8);
     return font;
+}
+
+QFont drawnFont(const QFont& font) {
+    const QFontInfo face(font);
+    QFont drawn(font);
+    drawn.setFamily(face.family());
+    drawn.setStyleName(face.styleName());
+    return drawn;
 }
 
 } // namespace orlevan
