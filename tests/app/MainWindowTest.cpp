@@ -170,6 +170,23 @@ private slots:
         }
     }
 
+    // A button the input line does not allow yet is drawn greyed, whatever
+    // colour the settings give its caption.
+    void aDisabledButtonIsDrawnGreyed() {
+        test::WorkFolder folder;
+        folder.setConfigRow(12, "SpeakButtonFontColor=255");
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (QToolButton* button : {form.Speak, form.Cancel, form.EnRus}) {
+            button->setEnabled(true);
+            const QImage enabled = button->grab().toImage();
+            button->setEnabled(false);
+            QVERIFY2(button->grab().toImage() != enabled, qPrintable(button->text()));
+        }
+    }
+
     void theStateTimerFollowsTheInputAndThePane() {
         test::WorkFolder folder;
         Run run(folder);
