@@ -104,6 +104,29 @@ private slots:
         QVERIFY(!run.form->appMessageInstalled());
     }
 
+    // The rows after a failing one keep their designed colours: the pane and
+    // the input line stay silver rather than showing the window's colour.
+    void aFailingColourRowLeavesThePaneAndTheInputLineTheirOwnColours() {
+        const QColor silver(192, 192, 192);
+        struct Case {
+            int failingRow;
+            QColor pane;
+            QColor input;
+        };
+        const QList<Case> cases = {{8, silver, silver}, {9, QColor(0, 0, 255), silver}};
+        for (const Case& c : cases) {
+            test::WorkFolder folder;
+            folder.setConfigRow(7, "MainBackColor=0x0000FF");
+            folder.setConfigRow(8, "DialogBackColor=16711680");
+            folder.setConfigRow(c.failingRow, "Colour=abc");
+            Run run(folder);
+            QCOMPARE(run.boxes.size(), 1);
+            QCOMPARE(run.form->palette().color(QPalette::Window), QColor(255, 0, 0));
+            QCOMPARE(run.form->RE1->palette().color(QPalette::Base), c.pane);
+            QCOMPARE(run.form->Input->palette().color(QPalette::Base), c.input);
+        }
+    }
+
     void aSettingsRowHoldingANulIsShownWhole() {
         test::WorkFolder folder;
         folder.setConfigRow(12, std::string("SpeakButtonFontColor=12") + '\0' + " 34");
