@@ -7,8 +7,12 @@
 #include "WorkFolder.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -190,6 +194,26 @@ private slots:
             built = true;
             releaser.join();
             QCOMPARE(failure, QStringLiteral("Cannot open file Sound\\Close.wav"));
+        }
+    }
+
+    // The pane shows both its scroll bars, and every popup menu is drawn in
+    // the font of the menu bar it drops from.
+    void thePaneHasBothScrollBarsAndTheMenusTheBarsFont() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.RE1->verticalScrollBar()->isVisible());
+        QVERIFY(form.RE1->horizontalScrollBar()->isVisible());
+        const QFontInfo bar(form.menuBar()->font());
+        const QList<QMenu*> menus = form.menuBar()->findChildren<QMenu*>();
+        QVERIFY(menus.size() >= 8); // the eight of the design and any Qt adds
+        for (const QMenu* menu : menus) {
+            const QFontInfo drawn(menu->font());
+            QCOMPARE(drawn.family(), bar.family());
+            QCOMPARE(drawn.pointSize(), bar.pointSize());
         }
     }
 
