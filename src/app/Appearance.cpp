@@ -3,6 +3,7 @@
 #include "SettingsTable.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QPalette>
 #include <QWidget>
 #include <array>
@@ -70,6 +71,11 @@ void prepareDesktopLook() {
     // No rounded font here has Cyrillic letters; a note in two fonts would look worse.
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans"));
 
+    // Popup menus are windows of their own, which a window's font does not
+    // reach: without this they would drop from an 8-point menu bar in the
+    // desktop's larger font. Every window of the program is drawn in this one.
+    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 8), "QMenu");
+
     QPalette palette = QApplication::palette();
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
@@ -81,6 +87,14 @@ QFont designFont(const QString& family, int pointSize) {
     QFont font(family);
     font.setPointSize(pointSize > 0 ? pointSize : 8);
     return font;
+}
+
+QFont drawnFont(const QFont& font) {
+    const QFontInfo face(font);
+    QFont drawn(font);
+    drawn.setFamily(face.family());
+    drawn.setStyleName(face.styleName());
+    return drawn;
 }
 
 } // namespace orlevan

@@ -30,6 +30,12 @@ void prepareDesktopLook();
 // A font the way the program's settings name it; point size as given.
 QFont designFont(const QString& family, int pointSize);
 
+// `font` named by the face it is really drawn with here: the substitute family
+// and that face's own style name, at the same size. A picker opened on the
+// design name ("MS Sans Serif") finds no such family and falls back to some
+// other face and style, which OK would then make the new font.
+QFont drawnFont(const QFont& font);
+
 // The colour and font pickers: each holds the value last chosen in it.
 struct Pickers {
     QColor ColorDialog1{Qt::black}; // backgrounds, button captions, the input font

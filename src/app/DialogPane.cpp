@@ -17,8 +17,10 @@ DialogPane::DialogPane(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setLineWrapMode(QTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Both bars stand, as designed; the lines wrap, so the horizontal one
+    // rests at its only position.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setUndoRedoEnabled(false);
     // The selection stays visible when the focus goes back to the input line.
     QPalette colours = palette();

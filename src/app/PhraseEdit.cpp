@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QStringList>
 #include <QValidator>
 #include <algorithm>
 
@@ -29,6 +31,10 @@ public:
                 if (index < position) {
                     ++keptBeforeCursor;
                 }
+            } else if (byte) {
+                edit_->refusedControls_ = true;
+            } else if (!edit_->refused_.contains(codePoint)) {
+                edit_->refused_.append(codePoint);
             }
             index += width;
         }
@@ -75,6 +81,41 @@ private:
 
 namespace {
 
+// At most this many refused characters are named; the rest are counted.
+constexpr qsizetype kNamedCharacters = 3;
+
+// «😀» (U+1F600): the code as well, since the line's font may have no picture
+// for the character.
+QString named(char32_t codePoint) {
+    const QString code =
+        QString::number(static_cast<uint>(codePoint), 16).toUpper().rightJustified(4, u'0');
+    return QStringLiteral("«%1» (U+%2)").arg(QString::fromUcs4(&codePoint, 1), code);
+}
+
+QString refusalNote(const QList<char32_t>& outside, bool controls) {
+    QStringList sentences;
+    if (outside.size() == 1) {
+        sentences << QStringLiteral("Символ %1 не входит в кодировку Windows-1251 и убран.")
+                         .arg(named(outside.front()));
+    } else if (!outside.isEmpty()) {
+        QStringList names;
+        for (qsizetype i = 0; i < std::min(outside.size(), kNamedCharacters); ++i) {
+            names << named(outside[i]);
+        }
+        QString list = names.join(QStringLiteral(", "));
+        if (outside.size() > kNamedCharacters) {
+            list += QStringLiteral(" и ещё %1").arg(outside.size() - kNamedCharacters);
+        }
+        sentences
+            << QStringLiteral("Символы %1 не входят в кодировку Windows-1251 и убраны.").arg(list);
+    }
+    if (controls) {
+        sentences << QStringLiteral(
+            "Управляющие символы (табуляция, перевод строки) во фразе не хранятся и убраны.");
+    }
+    return sentences.join(u' ');
+}
+
 bool isEnabledCommandOf(const QWidget* window, const QKeySequence& keys) {
     for (const QAction* command : window->actions()) {
         if (command->isEnabled() && command->shortcut() == keys) {
@@ -88,12 +129,64 @@ bool isEnabledCommandOf(const QWidget* window, const QKeySequence& keys) {
 
 PhraseEdit::PhraseEdit(QWidget* parent) : QLineEdit(parent) {
     setValidator(new Cp1251Validator(this));
+    // An edit that was refused whole still ends here, with the text unchanged.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text != before_) {
             before_ = text;
+            hideNote();
             emit phraseChanged();
         }
+        noteRefusals();
     });
+}
+
+// A note in the window just above the line (below it when there is no room),
+// in the colours of a tooltip. Not a tooltip itself: Qt takes those away at
+// the release of the very key that typed the character; not a message box,
+// which would stop the typing; not the status bar, whose first panel belongs
+// to word completion.
+void PhraseEdit::noteRefusals() {
+    if (refused_.isEmpty() && !refusedControls_) {
+        return;
+    }
+    const QString text = refusalNote(refused_, refusedControls_);
+    refused_.clear();
+    refusedControls_ = false;
+    QWidget* host = window();
+    if (!note_) {
+        note_ = new QLabel(host);
+        note_->setObjectName(QStringLiteral("InputNote"));
+        note_->setTextFormat(Qt::PlainText);
+        note_->setFrameStyle(QFrame::Box | QFrame::Plain);
+        note_->setMargin(2);
+        note_->setAutoFillBackground(true);
+        note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette colours = note_->palette();
+        colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+        note_->setPalette(colours);
+    }
+    note_->setText(text);
+    // One line as long as the window allows, wrapped only beyond that.
+    note_->setWordWrap(false);
+    const int oneLine = note_->sizeHint().width();
+    note_->setWordWrap(true);
+    const QPoint line = host == this ? QPoint() : mapTo(host, QPoint());
+    const int width = std::max(1, std::min(oneLine, host->width() - line.x() - 2));
+    const int height = note_->heightForWidth(width);
+    int top = line.y() - height - 2;
+    if (top < 0) {
+        top = line.y() + this->height() + 2;
+    }
+    note_->setGeometry(line.x(), top, width, height > 0 ? height : note_->sizeHint().height());
+    note_->raise();
+    note_->show();
+}
+
+void PhraseEdit::hideNote() {
+    if (note_) {
+        note_->hide();
+    }
 }
 
 bool PhraseEdit::event(QEvent* event) {

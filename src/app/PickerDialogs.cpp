@@ -1,5 +1,7 @@
 #include "PickerDialogs.h"
 
+#include "Appearance.h"
+
 #include <QColorDialog>
 #include <QFontDialog>
 
@@ -12,7 +14,7 @@ std::optional<QColor> QtPickerDialogs::pickColour(const QColor& current) {
 
 std::optional<QFont> QtPickerDialogs::pickFont(const QFont& current) {
     bool confirmed = false;
-    const QFont chosen = QFontDialog::getFont(&confirmed, current, parent_);
+    const QFont chosen = QFontDialog::getFont(&confirmed, drawnFont(current), parent_);
     return confirmed ? std::optional(chosen) : std::nullopt;
 }
 

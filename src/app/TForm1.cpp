@@ -73,6 +73,10 @@ TForm1::~TForm1() {
 }
 
 void TForm1::buildComponents() {
+    // The pane and the input line have designed colours of their own: a
+    // settings row that fails before reaching them must not leave them
+    // showing the window's.
+    const QColor silver = colorFromValue(12632256);
     auto* client = new QWidget(this);
     setCentralWidget(client);
 
@@ -85,6 +89,7 @@ void TForm1::buildComponents() {
     RE1->setToolTip(QStringLiteral("Поле для отображения диалога"));
     RE1->viewport()->setCursor(Qt::ForbiddenCursor);
     RE1->setCursor(Qt::ForbiddenCursor);
+    setBackground(RE1, silver);
 
     TabControl2 = new QFrame(client);
     TabControl2->setGeometry(0, 312, 585, 30);
@@ -96,6 +101,7 @@ void TForm1::buildComponents() {
     Input->setToolTip(QStringLiteral("Поле для ввода фразы пользователя"));
     Input->setFont(designFont("MS Sans Serif", 8));
     Input->setCursor(Qt::IBeamCursor);
+    setBackground(Input, silver);
 
     Cancel =
         rowButton(TabControl2, QStringLiteral("<"),

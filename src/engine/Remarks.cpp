@@ -37,11 +37,18 @@ std::optional<std::string> Remarks::followUpTick(int interval) {
     if (AiRemarkTime != interval) {
         return std::nullopt;
     }
+    // The wait is over even when AI.dat cannot be read: the next arming
+    // waits its two seconds again rather than never coming due.
+    AiRemarkTime = 0;
     TurnContext context = dialogue_.context();
+    // Loaded again, not taken from what the turn left in the work buffer: a
+    // handler since may have loaded another file there (an exit that failed
+    // on the log file leaves the phrase base), and a remark is only ever a
+    // line of AI.dat, never a phrase-base line with its marks.
+    context.RE2.load(context.folder, files::AI);
     const int line = 1 + context.random.below(context.RE2.count() - 1);
     std::string remark(context.RE2.line(line));
     dialogue_.logReply(remark);
-    AiRemarkTime = 0;
     return remark;
 }
 

@@ -20,8 +20,8 @@ public:
     std::optional<std::string> pauseTick();
 
     // One tick of the follow-up timer, whose interval is `interval` ms. On the
-    // tick that brings the waiting time to the interval, a line of the work
-    // buffer, which the turn left holding AI.dat; its first line is never said.
+    // tick that brings the waiting time to the interval, a line of AI.dat,
+    // loaded into the work buffer again; its first line is never said.
     std::optional<std::string> followUpTick(int interval);
 
     // One time in three, a line of Begin.dat.

@@ -15,11 +15,15 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// Only the groups of an enabled widget: the disabled group keeps the
+// desktop's grey, so a button that cannot be pressed still looks it.
 void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::WindowText, colour);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText}) {
+            palette.setColor(group, role, colour);
+        }
+    }
     widget->setPalette(palette);
 }
 

@@ -2,6 +2,7 @@
 #include "WorkFolder.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QtTest>
 
 using namespace orlevan;
@@ -19,6 +20,48 @@ private slots:
         QCOMPARE(changes, 0);
         test::typeText(&input, QStringLiteral(" ёж №5 «ок» €"));
         QCOMPARE(input.text(), QStringLiteral("привет ёж №5 «ок» €"));
+    }
+
+    // What the line refuses is named in a note at the line, without a box,
+    // until the line next changes.
+    void aRefusedCharacterIsNamedUntilTheLineNextChanges() {
+        struct Case {
+            QString given;
+            bool pasted;
+            QString kept;
+            QString note;
+        };
+        const QList<Case> cases = {
+            {QString::fromUcs4(U"\U0001F600"), false, QString(),
+             QStringLiteral("Символ «😀» (U+1F600) не входит в кодировку Windows-1251 и убран.")},
+            {QString::fromUcs4(U"\U0001F600 смайлик \U0001F389"), true, QStringLiteral(" смайлик "),
+             QStringLiteral("Символы «😀» (U+1F600), «🎉» (U+1F389) не входят в кодировку "
+                            "Windows-1251 и убраны.")},
+            {QStringLiteral("日日本語中文!"), true, QStringLiteral("!"),
+             QStringLiteral("Символы «日» (U+65E5), «本» (U+672C), «語» (U+8A9E) и ещё 2 не "
+                            "входят в кодировку Windows-1251 и убраны.")},
+            {QStringLiteral("раз\tдва\nтри"), true, QStringLiteral("раздватри"),
+             QStringLiteral("Управляющие символы (табуляция, перевод строки) во фразе не "
+                            "хранятся и убраны.")},
+        };
+        for (const Case& c : cases) {
+            QWidget window;
+            auto* input = new PhraseEdit(&window);
+            input->move(0, 40);
+            window.show();
+            if (c.pasted) {
+                QApplication::clipboard()->setText(c.given);
+                input->paste();
+            } else {
+                test::typeText(input, c.given);
+            }
+            QCOMPARE(input->text(), c.kept);
+            const auto* note = window.findChild<QLabel*>(QStringLiteral("InputNote"));
+            QVERIFY(note && note->isVisible());
+            QCOMPARE(note->text(), c.note);
+            test::typeText(input, QStringLiteral("а"));
+            QVERIFY(!note->isVisible());
+        }
     }
 
     void aPasteKeepsItsRepresentableCharactersAndTheCursor() {

@@ -150,11 +150,16 @@ private slots:
         QVERIFY(!form.T10->isActive());
         QCOMPARE(form.RE1->lineText(1), QStringLiteral("Привет!"));
 
-        // The follow-up remark is read from whatever the work buffer holds by then.
+        // The follow-up remark is a line of AI.dat even when another handler
+        // loaded the work buffer meanwhile: an exit that failed on a missing
+        // log file left the phrase base in it.
+        folder.write("Base/AI.dat", w("Заголовок\r\nКстати, о погоде.\r\n"));
+        folder.remove("Base/Log.Ludvar");
         random.draws = {1, 0, 0};
         say(form, QStringLiteral("как дела?"));
         QVERIFY(form.T9->isActive());
-        form.dialogue.RE2 = PhraseList({"header", w("Кстати, о погоде.")});
+        form.N4->trigger();
+        QCOMPARE(boxes, QStringList{QStringLiteral("Cannot open file Base\\Log.Ludvar.")});
         form.T9Timer();
         QCOMPARE(form.RE1->lineCount(), 4);
         form.T9Timer();

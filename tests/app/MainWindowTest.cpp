@@ -7,8 +7,12 @@
 #include "WorkFolder.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -104,6 +108,29 @@ private slots:
         QVERIFY(!run.form->appMessageInstalled());
     }
 
+    // The rows after a failing one keep their designed colours: the pane and
+    // the input line stay silver rather than showing the window's colour.
+    void aFailingColourRowLeavesThePaneAndTheInputLineTheirOwnColours() {
+        const QColor silver(192, 192, 192);
+        struct Case {
+            int failingRow;
+            QColor pane;
+            QColor input;
+        };
+        const QList<Case> cases = {{8, silver, silver}, {9, QColor(0, 0, 255), silver}};
+        for (const Case& c : cases) {
+            test::WorkFolder folder;
+            folder.setConfigRow(7, "MainBackColor=0x0000FF");
+            folder.setConfigRow(8, "DialogBackColor=16711680");
+            folder.setConfigRow(c.failingRow, "Colour=abc");
+            Run run(folder);
+            QCOMPARE(run.boxes.size(), 1);
+            QCOMPARE(run.form->palette().color(QPalette::Window), QColor(255, 0, 0));
+            QCOMPARE(run.form->RE1->palette().color(QPalette::Base), c.pane);
+            QCOMPARE(run.form->Input->palette().color(QPalette::Base), c.input);
+        }
+    }
+
     void aSettingsRowHoldingANulIsShownWhole() {
         test::WorkFolder folder;
         folder.setConfigRow(12, std::string("SpeakButtonFontColor=12") + '\0' + " 34");
@@ -167,6 +194,43 @@ private slots:
             built = true;
             releaser.join();
             QCOMPARE(failure, QStringLiteral("Cannot open file Sound\\Close.wav"));
+        }
+    }
+
+    // The pane shows both its scroll bars, and every popup menu is drawn in
+    // the font of the menu bar it drops from.
+    void thePaneHasBothScrollBarsAndTheMenusTheBarsFont() {
+        test::WorkFolder folder;
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.RE1->verticalScrollBar()->isVisible());
+        QVERIFY(form.RE1->horizontalScrollBar()->isVisible());
+        const QFontInfo bar(form.menuBar()->font());
+        const QList<QMenu*> menus = form.menuBar()->findChildren<QMenu*>();
+        QVERIFY(menus.size() >= 8); // the eight of the design and any Qt adds
+        for (const QMenu* menu : menus) {
+            const QFontInfo drawn(menu->font());
+            QCOMPARE(drawn.family(), bar.family());
+            QCOMPARE(drawn.pointSize(), bar.pointSize());
+        }
+    }
+
+    // A button the input line does not allow yet is drawn greyed, whatever
+    // colour the settings give its caption.
+    void aDisabledButtonIsDrawnGreyed() {
+        test::WorkFolder folder;
+        folder.setConfigRow(12, "SpeakButtonFontColor=255");
+        Run run(folder);
+        TForm1& form = *run.form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (QToolButton* button : {form.Speak, form.Cancel, form.EnRus}) {
+            button->setEnabled(true);
+            const QImage enabled = button->grab().toImage();
+            button->setEnabled(false);
+            QVERIFY2(button->grab().toImage() != enabled, qPrintable(button->text()));
         }
     }
 

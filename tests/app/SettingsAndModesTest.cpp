@@ -8,6 +8,8 @@
 #include "WorkFolder.h"
 
 #include <QAction>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -43,6 +45,33 @@ struct ScriptedPickers : PickerDialogs {
         return answer;
     }
 };
+
+// Confirms the desktop's font dialog the moment it shows, as a user who
+// changes nothing in it; how many times it did so.
+int confirmUntouched(QAction* item) {
+    int confirmed = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&confirmed] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+            ++confirmed;
+            dialog->accept();
+        }
+    });
+    poll.start();
+    item->trigger();
+    return confirmed;
+}
+
+// What a font looks like on the screen: the face really drawn, not the name asked for.
+QString drawn(const QFont& font) {
+    const QFontInfo info(font);
+    return QStringLiteral("%1 %2pt%3%4")
+        .arg(info.family())
+        .arg(info.pointSize())
+        .arg(info.bold() ? QStringLiteral(" bold") : QString())
+        .arg(info.italic() ? QStringLiteral(" italic") : QString());
+}
 
 QFont font(const char* family, int size, bool bold, bool italic) {
     QFont font(QString::fromLatin1(family));
@@ -237,20 +266,50 @@ private slots:
         QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
     }
 
+    // OK on a font picker the user did not touch leaves the lines and the
+    // input line drawn as they were, whatever style the settings give.
+    void anUntouchedFontPickerChangesNothing() {
+        for (const char* style : {"[]", "[fsBold]", "[fsItalic]", "[fsBold,fsItalic]"}) {
+            test::WorkFolder folder;
+            folder.setConfigRow(20, std::string("UserFontStyle=") + style);
+            folder.setConfigRow(24, std::string("CpuFontStyle=") + style);
+            folder.setConfigRow(28, std::string("InputFontStyle=") + style);
+            TForm1& form = start(folder);
+            struct Item {
+                QAction* TForm1::*item;
+                QFont Pickers::*picker;
+                bool inputLine;
+            };
+            for (const Item& item : {Item{&TForm1::User2, &Pickers::FontDialog1, false},
+                                     Item{&TForm1::Cpu2, &Pickers::FontDialog2, false},
+                                     Item{&TForm1::Mystring1, &Pickers::FontDialog3, true}}) {
+                const QString before = drawn(form.pickers.*item.picker);
+                QCOMPARE(confirmUntouched(form.*item.item), 1);
+                QCOMPARE(drawn(form.pickers.*item.picker), before);
+                QCOMPARE(drawn(item.inputLine ? form.Input->font() : form.RE1->insertionFont()),
+                         before);
+            }
+        }
+    }
+
     void colourAndFontItemsApplyWhatIsPickedAndTakeTheDefaultsMarkOff() {
         test::WorkFolder folder;
         TForm1& form = start(folder);
         auto* pickers = new ScriptedPickers;
         form.pickerDialogs.reset(pickers);
-        const QColor speakBefore = form.Speak->palette().color(QPalette::ButtonText);
+        // The captions of the enabled buttons; disabled, they are greyed whatever the colour.
+        const auto caption = [](const QWidget* button) {
+            return button->palette().color(QPalette::Active, QPalette::ButtonText);
+        };
+        const QColor speakBefore = caption(form.Speak);
 
         // N9: the first showing cancelled, the other two confirmed.
         pickers->colours = {std::nullopt, QColor(Qt::red), QColor(Qt::blue)};
         form.N9->trigger();
         QCOMPARE(pickers->asked, 3);
-        QCOMPARE(form.Speak->palette().color(QPalette::ButtonText), speakBefore);
-        QCOMPARE(form.Cancel->palette().color(QPalette::ButtonText), QColor(Qt::red));
-        QCOMPARE(form.EnRus->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        QCOMPARE(caption(form.Speak), speakBefore);
+        QCOMPARE(caption(form.Cancel), QColor(Qt::red));
+        QCOMPARE(caption(form.EnRus), QColor(Qt::blue));
         QVERIFY(!form.N13->isChecked());
 
         form.N13->trigger();

@@ -63,8 +63,9 @@ TEST_F(RemarksTest, APauseRemarkIsLoggedAndStartsTheSilenceOver) {
 }
 
 // The follow-up remark is said on the tick that brings the wait to the
-// timer's interval, from whatever the work buffer then holds, never its first line.
-TEST_F(RemarksTest, AFollowUpRemarkComesFromTheWorkBufferOnItsTick) {
+// timer's interval: a line of AI.dat, never its first, whatever file another
+// handler left in the work buffer meanwhile.
+TEST_F(RemarksTest, AFollowUpRemarkIsALineOfAiDatOnItsTick) {
     struct Case {
         std::vector<std::string> buffer;
         int draw;
@@ -77,7 +78,8 @@ TEST_F(RemarksTest, AFollowUpRemarkComesFromTheWorkBufferOnItsTick) {
         {{}, 0, ""},
     };
     for (const Case& c : cases) {
-        dialogue.RE2 = PhraseList(c.buffer);
+        kb.writeLines("Base/AI.dat", c.buffer);
+        dialogue.RE2.load(kb.folder, "Base\\Begin.dat");
         kb.random.draws = {c.draw};
         EXPECT_FALSE(remarks.followUpTick(1000));
         EXPECT_EQ(remarks.followUpTick(1000), c.remark);
@@ -85,10 +87,17 @@ TEST_F(RemarksTest, AFollowUpRemarkComesFromTheWorkBufferOnItsTick) {
         EXPECT_EQ(remarks.AiRemarkTime, 0);
     }
     // An arming cancelled after one tick leaves half the wait behind.
-    dialogue.RE2 = PhraseList({"header", w("Кстати...")});
+    kb.writeLines("Base/AI.dat", {"header", w("Кстати...")});
     remarks.AiRemarkTime = 500;
     EXPECT_EQ(remarks.followUpTick(1000), w("Кстати..."));
     EXPECT_EQ(dialogue.state.LastReply, "");
+
+    // Without AI.dat there is no remark, and the next arming waits its whole time again.
+    kb.remove("Base/AI.dat");
+    remarks.AiRemarkTime = 500;
+    EXPECT_EQ(test::failureOf([&] { remarks.followUpTick(1000); }),
+              "Cannot open file Base\\AI.dat");
+    EXPECT_EQ(remarks.AiRemarkTime, 0);
 }
 
 TEST_F(RemarksTest, AGreetingComesOneTimeInThree) {
