@@ -10,18 +10,18 @@
 // their exit marks, so that no farewell ends a run early. The files a run
 // changes are put back before each run, untimed.
 
-#include "Casing.h"
-#include "Chat.h"
-#include "Clock.h"
-#include "Cp1251.h"
 #include "FloorReporter.h"
-#include "Folder.h"
-#include "InputLines.h"
-#include "KnowledgeFiles.h"
 #include "NumberedBase.h"
-#include "PhraseList.h"
-#include "SequenceRandom.h"
-#include "WordsLine.h"
+#include "cli/Chat.h"
+#include "cli/InputLines.h"
+#include "cli/SequenceRandom.h"
+#include "engine/KnowledgeFiles.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Folder.h"
 
 #include <algorithm>
 #include <fcntl.h>

@@ -8,9 +8,9 @@
 //   build/bench/completion_bench
 
 #include "FloorReporter.h"
-#include "Folder.h"
-#include "TextFile.h"
-#include "WordCompletion.h"
+#include "input/WordCompletion.h"
+#include "platform/kb/TextFile.h"
+#include "platform/system/Folder.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "NumberedBase.h"
 
-#include "Failure.h"
-#include "Learning.h"
+#include "engine/Learning.h"
+#include "platform/system/Failure.h"
 
 #include <cstdio>
 #include <string>

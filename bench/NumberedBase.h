@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PhraseList.h"
+#include "platform/kb/PhraseList.h"
 
 #include <string_view>
 

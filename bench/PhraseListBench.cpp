@@ -5,9 +5,9 @@
 // that has not changed takes the lines already in memory.
 
 #include "FloorReporter.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "TextLines.h"
+#include "platform/format/TextLines.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Folder.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "ResidentSize.h"
 
-#include "Dialogue.h"
-#include "Failure.h"
 #include "TurnBases.h"
+#include "engine/Dialogue.h"
+#include "platform/system/Failure.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,17 +1,17 @@
 #include "TurnBases.h"
 
-#include "Casing.h"
-#include "Cp1251.h"
-#include "Dialogue.h"
-#include "Failure.h"
-#include "KnowledgeFiles.h"
-#include "Learning.h"
-#include "Normalise.h"
 #include "NumberedBase.h"
-#include "ReplySelection.h"
-#include "TextLines.h"
-#include "WordsIndex.h"
-#include "WordsLine.h"
+#include "engine/Dialogue.h"
+#include "engine/KnowledgeFiles.h"
+#include "engine/Learning.h"
+#include "engine/Normalise.h"
+#include "engine/ReplySelection.h"
+#include "engine/WordsIndex.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/TextLines.h"
+#include "platform/system/Failure.h"
 
 #include <iterator>
 #include <unistd.h>

@@ -4,12 +4,12 @@
 // number of lines, made from the shipped one, with the shipped other files
 // of a turn, and the phrases that make each kind of turn.
 
-#include "Clock.h"
-#include "DialogueState.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "Random.h"
-#include "TurnFrontEnd.h"
+#include "engine/DialogueState.h"
+#include "engine/TurnFrontEnd.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Folder.h"
+#include "platform/system/Random.h"
 
 #include <filesystem>
 #include <map>

@@ -13,11 +13,11 @@
 //
 // Run with --benchmark_repetitions=N: the table of ratios then takes medians.
 
-#include "Dialogue.h"
-#include "Failure.h"
 #include "FloorReporter.h"
 #include "ResidentSize.h"
 #include "TurnBases.h"
+#include "engine/Dialogue.h"
+#include "platform/system/Failure.h"
 
 #include <cstring>
 #include <fcntl.h>

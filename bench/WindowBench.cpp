@@ -14,13 +14,13 @@
 //                 line's caret blinks.
 // Run: DISPLAY=:N build/bench/window_bench [--idle-seconds=S] [benchmark flags]
 
-#include "Clock.h"
 #include "FloorReporter.h"
-#include "Folder.h"
-#include "PhraseEdit.h"
-#include "Program.h"
-#include "Random.h"
-#include "SettingsTable.h"
+#include "app/PhraseEdit.h"
+#include "app/Program.h"
+#include "platform/format/SettingsTable.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Folder.h"
+#include "platform/system/Random.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "FuzzSupport.h"
 
-#include "Cp1251.h"
-#include "Failure.h"
-#include "KnowledgeFiles.h"
-#include "PhraseList.h"
-#include "WordsLine.h"
+#include "engine/KnowledgeFiles.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Failure.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Clock.h"
-#include "Dialogue.h"
-#include "Folder.h"
-#include "Random.h"
-#include "TurnFrontEnd.h"
+#include "engine/Dialogue.h"
+#include "engine/TurnFrontEnd.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Folder.h"
+#include "platform/system/Random.h"
 
 #include <filesystem>
 #include <optional>

@@ -4,9 +4,9 @@
 // partner reads back, and learning from the phrase must keep the phrase
 // base readable.
 
-#include "Dialogue.h"
-#include "Failure.h"
 #include "FuzzSupport.h"
+#include "engine/Dialogue.h"
+#include "platform/system/Failure.h"
 
 #include <cstddef>
 #include <cstdint>

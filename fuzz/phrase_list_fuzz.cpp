@@ -2,9 +2,9 @@
 // either storage form, a list either reads or fails with the designed
 // message, and what it read survives being saved and read again.
 
-#include "Failure.h"
 #include "FuzzSupport.h"
-#include "PhraseList.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Failure.h"
 
 #include <cstddef>
 #include <cstdint>

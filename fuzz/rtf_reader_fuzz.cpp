@@ -1,8 +1,8 @@
 // Reads any bytes as a rich-text document; whatever text comes out must
 // survive being written and read again.
 
-#include "Failure.h"
-#include "Rtf.h"
+#include "platform/format/Rtf.h"
+#include "platform/system/Failure.h"
 
 #include <cctype>
 #include <cstddef>

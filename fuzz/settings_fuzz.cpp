@@ -2,9 +2,9 @@
 // and a value, a number either parses or fails with the designed message,
 // and a saved table reads back as the same rows.
 
-#include "Failure.h"
 #include "FuzzSupport.h"
-#include "SettingsTable.h"
+#include "platform/format/SettingsTable.h"
+#include "platform/system/Failure.h"
 
 #include <cstddef>
 #include <cstdint>

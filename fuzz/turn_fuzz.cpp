@@ -3,9 +3,9 @@
 // message the user sees, and what learning adds to the phrase base can be
 // read by the reply search.
 
-#include "Dialogue.h"
-#include "Failure.h"
 #include "FuzzSupport.h"
+#include "engine/Dialogue.h"
+#include "platform/system/Failure.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "Appearance.h"
+#include "app/Appearance.h"
 
-#include "SettingsTable.h"
+#include "platform/format/SettingsTable.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WidgetLook.h"
+#include "widgets/WidgetLook.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "DialogPane.h"
+#include "app/DialogPane.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>

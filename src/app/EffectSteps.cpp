@@ -1,7 +1,7 @@
-#include "EffectSteps.h"
+#include "app/EffectSteps.h"
 
-#include "Casing.h"
-#include "Random.h"
+#include "platform/format/Casing.h"
+#include "platform/system/Random.h"
 
 namespace orlevan {
 namespace {

@@ -1,8 +1,8 @@
-#include "ErrorBox.h"
+#include "app/ErrorBox.h"
 
-#include "DamagedFiles.h"
-#include "Failure.h"
-#include "QtText.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/system/Failure.h"
+#include "widgets/QtText.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Failure.h"
+#include "platform/system/Failure.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "KeyHook.h"
+#include "app/KeyHook.h"
 
-#include "TForm1.h"
+#include "app/TForm1.h"
 
 namespace orlevan {
 

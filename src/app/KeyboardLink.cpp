@@ -1,10 +1,10 @@
-#include "KeyboardLink.h"
+#include "app/KeyboardLink.h"
 
-#include "CompletionPanel.h"
-#include "PhraseEdit.h"
-#include "SecondaryWindow.h"
-#include "TForm1.h"
-#include "Timers.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "input/CompletionPanel.h"
+#include "widgets/SecondaryWindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyboardOwner.h"
+#include "input/KeyboardOwner.h"
 
 namespace orlevan {
 

@@ -1,6 +1,6 @@
-#include "PhraseEdit.h"
+#include "app/PhraseEdit.h"
 
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "PickerDialogs.h"
+#include "app/PickerDialogs.h"
 
-#include "Appearance.h"
+#include "app/Appearance.h"
 
 #include <QColorDialog>
 #include <QFontDialog>

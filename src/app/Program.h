@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Clock.h"
-#include "Folder.h"
-#include "KeyboardLink.h"
-#include "Random.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TForm4.h"
-#include "WindowLink.h"
+#include "app/KeyboardLink.h"
+#include "app/TForm1.h"
+#include "app/WindowLink.h"
+#include "input/TForm4.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Folder.h"
+#include "platform/system/Random.h"
+#include "windows/TForm2.h"
+#include "windows/TForm3.h"
 
 namespace orlevan {
 

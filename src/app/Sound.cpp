@@ -1,7 +1,7 @@
-#include "Sound.h"
+#include "app/Sound.h"
 
-#include "Failure.h"
-#include "Folder.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
 
 #include <QFile>
 #include <QUrl>

@@ -1,10 +1,10 @@
-#include "TForm1.h"
+#include "app/TForm1.h"
 
-#include "Desktop.h"
-#include "DialogPane.h"
-#include "KeyHook.h"
-#include "PhraseEdit.h"
-#include "QtText.h"
+#include "app/DialogPane.h"
+#include "app/KeyHook.h"
+#include "app/PhraseEdit.h"
+#include "widgets/Desktop.h"
+#include "widgets/QtText.h"
 
 #include <QApplication>
 #include <QFrame>

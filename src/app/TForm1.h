@@ -1,17 +1,17 @@
 #pragma once
 
-#include "Appearance.h"
-#include "Dialogue.h"
-#include "ErrorBox.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "PickerDialogs.h"
-#include "Remarks.h"
-#include "SettingsTable.h"
-#include "Sound.h"
-#include "TurnFrontEnd.h"
-#include "WindowEffects.h"
-#include "WordCompletion.h"
+#include "app/Appearance.h"
+#include "app/ErrorBox.h"
+#include "app/PickerDialogs.h"
+#include "app/Sound.h"
+#include "app/WindowEffects.h"
+#include "engine/Dialogue.h"
+#include "engine/Remarks.h"
+#include "engine/TurnFrontEnd.h"
+#include "input/WordCompletion.h"
+#include "platform/format/SettingsTable.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Folder.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,10 +1,10 @@
-#include "Appearance.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "SpinEdit.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
+#include "app/Appearance.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "windows/SpinEdit.h"
+#include "windows/TForm2.h"
+#include "windows/TForm3.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "BusyCursor.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "TForm1.h"
-#include "TForm4.h"
-#include "Timers.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "input/TForm4.h"
+#include "widgets/BusyCursor.h"
 
 #include <QAction>
 #include <exception>

@@ -1,13 +1,13 @@
-#include "CompletionPanel.h"
-#include "DialogPane.h"
-#include "LayoutConversion.h"
-#include "PhraseEdit.h"
-#include "QtText.h"
-#include "ReservedGuard.h"
-#include "SecondaryWindow.h"
-#include "TForm1.h"
-#include "TForm4.h"
-#include "Timers.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "input/CompletionPanel.h"
+#include "input/LayoutConversion.h"
+#include "input/ReservedGuard.h"
+#include "input/TForm4.h"
+#include "widgets/QtText.h"
+#include "widgets/SecondaryWindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "TForm1.h"
+#include "app/TForm1.h"
 
 #include <QMenuBar>
 

@@ -1,11 +1,11 @@
-#include "Appearance.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "QtText.h"
-#include "SpinEdit.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "Timers.h"
+#include "app/Appearance.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "widgets/QtText.h"
+#include "windows/SpinEdit.h"
+#include "windows/TForm2.h"
 
 #include <QAction>
 #include <QLabel>

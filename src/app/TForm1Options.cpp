@@ -1,8 +1,8 @@
-#include "CompletionPanel.h"
-#include "KnowledgeFiles.h"
-#include "TForm1.h"
-#include "TextFile.h"
-#include "Timers.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "engine/KnowledgeFiles.h"
+#include "input/CompletionPanel.h"
+#include "platform/kb/TextFile.h"
 
 #include <QAction>
 #include <QLabel>

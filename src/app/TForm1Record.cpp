@@ -1,8 +1,8 @@
-#include "DialogPane.h"
-#include "DialogueRecord.h"
-#include "PhraseEdit.h"
-#include "TForm1.h"
-#include "Timers.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "engine/DialogueRecord.h"
 
 namespace orlevan {
 

@@ -1,6 +1,6 @@
-#include "DialogPane.h"
-#include "QtText.h"
-#include "TForm1.h"
+#include "app/DialogPane.h"
+#include "app/TForm1.h"
+#include "widgets/QtText.h"
 
 #include <QTimer>
 

@@ -1,8 +1,8 @@
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "QtText.h"
-#include "TForm1.h"
-#include "Timers.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "widgets/QtText.h"
 
 #include <QApplication>
 #include <QLabel>

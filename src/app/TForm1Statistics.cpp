@@ -1,7 +1,7 @@
-#include "PhraseEdit.h"
-#include "QtText.h"
-#include "Statistics.h"
-#include "TForm1.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "engine/Statistics.h"
+#include "widgets/QtText.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "CompletionPanel.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "QtText.h"
-#include "TForm1.h"
-#include "Timers.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "input/CompletionPanel.h"
+#include "widgets/QtText.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "BusyCursor.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "QtText.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "Timers.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "app/Timers.h"
+#include "widgets/BusyCursor.h"
+#include "widgets/QtText.h"
+#include "windows/TForm2.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "QtText.h"
-#include "SecondaryWindow.h"
-#include "SpinEdit.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
+#include "app/TForm1.h"
+#include "widgets/QtText.h"
+#include "widgets/SecondaryWindow.h"
+#include "windows/SpinEdit.h"
+#include "windows/TForm2.h"
+#include "windows/TForm3.h"
 
 #include <QLineEdit>
 

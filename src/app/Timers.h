@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RestingTimer.h"
+#include "widgets/RestingTimer.h"
 
 #include <QTimer>
 

@@ -1,9 +1,9 @@
-#include "WindowEffects.h"
+#include "app/WindowEffects.h"
 
-#include "Desktop.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "TForm1.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "widgets/Desktop.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EffectSteps.h"
+#include "app/EffectSteps.h"
 
 #include <QRect>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "WindowLink.h"
+#include "app/WindowLink.h"
 
-#include "Cp1251.h"
-#include "Failure.h"
-#include "QtText.h"
-#include "SecondaryWindow.h"
-#include "TForm1.h"
+#include "app/TForm1.h"
+#include "platform/format/Cp1251.h"
+#include "platform/system/Failure.h"
+#include "widgets/QtText.h"
+#include "widgets/SecondaryWindow.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindowLink.h"
+#include "windows/MainWindowLink.h"
 
 namespace orlevan {
 

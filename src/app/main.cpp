@@ -1,6 +1,6 @@
-#include "ErrorBox.h"
-#include "Failure.h"
-#include "Program.h"
+#include "app/ErrorBox.h"
+#include "app/Program.h"
+#include "platform/system/Failure.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

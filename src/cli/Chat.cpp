@@ -1,10 +1,10 @@
-#include "Chat.h"
+#include "cli/Chat.h"
 
-#include "DamageNotices.h"
-#include "DialogueRecord.h"
-#include "InputLines.h"
-#include "KeptRecord.h"
-#include "TerminalText.h"
+#include "cli/DamageNotices.h"
+#include "cli/InputLines.h"
+#include "cli/KeptRecord.h"
+#include "cli/TerminalText.h"
+#include "engine/DialogueRecord.h"
 
 #include <ostream>
 

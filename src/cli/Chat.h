@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Dialogue.h"
-#include "RemarkSchedule.h"
-#include "Remarks.h"
-#include "TerminalFrontEnd.h"
+#include "cli/RemarkSchedule.h"
+#include "cli/TerminalFrontEnd.h"
+#include "engine/Dialogue.h"
+#include "engine/Remarks.h"
 
 #include <functional>
 #include <iosfwd>

@@ -1,12 +1,12 @@
-#include "Converse.h"
+#include "cli/Converse.h"
 
-#include "DamageNotices.h"
-#include "Dialogue.h"
-#include "DialogueRecord.h"
-#include "KeptRecord.h"
-#include "KnowledgeFiles.h"
-#include "TerminalFrontEnd.h"
-#include "TerminalText.h"
+#include "cli/DamageNotices.h"
+#include "cli/KeptRecord.h"
+#include "cli/TerminalFrontEnd.h"
+#include "cli/TerminalText.h"
+#include "engine/Dialogue.h"
+#include "engine/DialogueRecord.h"
+#include "engine/KnowledgeFiles.h"
 
 #include <array>
 #include <functional>

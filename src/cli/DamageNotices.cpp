@@ -1,8 +1,8 @@
-#include "DamageNotices.h"
+#include "cli/DamageNotices.h"
 
-#include "Cp1251.h"
-#include "DamagedFiles.h"
-#include "Folder.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/system/Folder.h"
 
 #include <ostream>
 

@@ -1,15 +1,15 @@
-#include "ExportImport.h"
+#include "cli/ExportImport.h"
 
-#include "Casing.h"
-#include "Cp1251.h"
-#include "DamageNotices.h"
-#include "EditLock.h"
-#include "Failure.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "TerminalText.h"
-#include "TextLines.h"
-#include "WordsLineProblems.h"
+#include "cli/DamageNotices.h"
+#include "cli/TerminalText.h"
+#include "cli/WordsLineProblems.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/TextLines.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/EditLock.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
 
 #include <istream>
 #include <iterator>

@@ -1,13 +1,13 @@
-#include "Cp1251.h"
-#include "DamagedFiles.h"
-#include "Findings.h"
-#include "Folder.h"
-#include "FolderChecks.h"
-#include "KnowledgeFiles.h"
-#include "PhraseList.h"
-#include "SettingsTable.h"
-#include "TerminalText.h"
-#include "TextFile.h"
+#include "cli/Findings.h"
+#include "cli/FolderChecks.h"
+#include "cli/TerminalText.h"
+#include "engine/KnowledgeFiles.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/SettingsTable.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/kb/TextFile.h"
+#include "platform/system/Folder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Findings.h"
+#include "cli/Findings.h"
 
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
 #include <ostream>
 

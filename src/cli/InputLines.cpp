@@ -1,4 +1,4 @@
-#include "InputLines.h"
+#include "cli/InputLines.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,9 +1,9 @@
-#include "KeptRecord.h"
+#include "cli/KeptRecord.h"
 
-#include "Cp1251.h"
-#include "Dialogue.h"
-#include "DialogueRecord.h"
-#include "TerminalText.h"
+#include "cli/TerminalText.h"
+#include "engine/Dialogue.h"
+#include "engine/DialogueRecord.h"
+#include "platform/format/Cp1251.h"
 
 #include <ostream>
 

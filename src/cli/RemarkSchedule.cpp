@@ -1,4 +1,4 @@
-#include "RemarkSchedule.h"
+#include "cli/RemarkSchedule.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SequenceRandom.h"
+#include "cli/SequenceRandom.h"
 
 namespace orlevan::cli {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Random.h"
+#include "platform/system/Random.h"
 
 #include <cstdint>
 

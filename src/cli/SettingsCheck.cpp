@@ -1,9 +1,9 @@
-#include "Casing.h"
-#include "Cp1251.h"
-#include "Findings.h"
-#include "FolderChecks.h"
-#include "SettingsTable.h"
-#include "TerminalText.h"
+#include "cli/Findings.h"
+#include "cli/FolderChecks.h"
+#include "cli/TerminalText.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/SettingsTable.h"
 
 #include <array>
 #include <string>

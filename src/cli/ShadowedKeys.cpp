@@ -1,12 +1,12 @@
-#include "ShadowedKeys.h"
+#include "cli/ShadowedKeys.h"
 
-#include "Casing.h"
-#include "KeyMatch.h"
-#include "Normalise.h"
-#include "PhraseList.h"
-#include "ReplySelection.h"
-#include "RunMatch.h"
-#include "WordsLine.h"
+#include "engine/KeyMatch.h"
+#include "engine/Normalise.h"
+#include "engine/ReplySelection.h"
+#include "engine/RunMatch.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/kb/PhraseList.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
-#include "TerminalFrontEnd.h"
+#include "cli/TerminalFrontEnd.h"
 
-#include "TerminalText.h"
+#include "cli/TerminalText.h"
 
 namespace orlevan::cli {
 

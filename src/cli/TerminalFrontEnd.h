@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TurnFrontEnd.h"
+#include "engine/TurnFrontEnd.h"
 
 #include <functional>
 #include <iosfwd>

@@ -1,6 +1,6 @@
-#include "TerminalText.h"
+#include "cli/TerminalText.h"
 
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
 #include <cstdio>
 #include <ostream>

@@ -1,8 +1,8 @@
-#include "WordsLineProblems.h"
+#include "cli/WordsLineProblems.h"
 
-#include "Casing.h"
-#include "Cp1251.h"
-#include "WordsLine.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
 
 namespace orlevan::cli {
 namespace {

@@ -1,13 +1,13 @@
-#include "Dialogue.h"
+#include "engine/Dialogue.h"
 
-#include "Clock.h"
-#include "Folder.h"
-#include "Learning.h"
-#include "Normalise.h"
-#include "Random.h"
-#include "ReplySelection.h"
-#include "Screening.h"
-#include "TurnFrontEnd.h"
+#include "engine/Learning.h"
+#include "engine/Normalise.h"
+#include "engine/ReplySelection.h"
+#include "engine/Screening.h"
+#include "engine/TurnFrontEnd.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Folder.h"
+#include "platform/system/Random.h"
 
 namespace orlevan {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogueState.h"
-#include "KnowledgeFiles.h"
-#include "PhraseList.h"
+#include "engine/DialogueState.h"
+#include "engine/KnowledgeFiles.h"
+#include "platform/kb/PhraseList.h"
 
 #include <string>
 

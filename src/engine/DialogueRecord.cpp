@@ -1,9 +1,9 @@
-#include "DialogueRecord.h"
+#include "engine/DialogueRecord.h"
 
-#include "Clock.h"
-#include "Cp1251.h"
-#include "Dialogue.h"
-#include "EditLock.h"
+#include "engine/Dialogue.h"
+#include "platform/format/Cp1251.h"
+#include "platform/system/Clock.h"
+#include "platform/system/EditLock.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "KeyChains.h"
+#include "engine/KeyChains.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,7 +1,7 @@
-#include "KeyMatch.h"
+#include "engine/KeyMatch.h"
 
-#include "RunMatch.h"
-#include "WordsLine.h"
+#include "engine/RunMatch.h"
+#include "engine/WordsLine.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "Learning.h"
+#include "engine/Learning.h"
 
-#include "Casing.h"
-#include "EditLock.h"
-#include "PhraseList.h"
-#include "WordsIndex.h"
-#include "WordsLine.h"
+#include "engine/WordsIndex.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/EditLock.h"
 
 #include <algorithm>
 #include <optional>

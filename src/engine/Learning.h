@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DialogueState.h"
-#include "KeyMatch.h"
-#include "KnowledgeFiles.h"
+#include "engine/DialogueState.h"
+#include "engine/KeyMatch.h"
+#include "engine/KnowledgeFiles.h"
 
 namespace orlevan {
 

@@ -1,4 +1,4 @@
-#include "Normalise.h"
+#include "engine/Normalise.h"
 
 namespace orlevan {
 namespace {

@@ -1,7 +1,7 @@
-#include "Remarks.h"
+#include "engine/Remarks.h"
 
-#include "Dialogue.h"
-#include "Random.h"
+#include "engine/Dialogue.h"
+#include "platform/system/Random.h"
 
 namespace orlevan {
 namespace {

@@ -1,12 +1,12 @@
-#include "ReplySelection.h"
+#include "engine/ReplySelection.h"
 
-#include "Casing.h"
-#include "KeyMatch.h"
-#include "PhraseList.h"
-#include "Random.h"
-#include "RunMatch.h"
-#include "WordsIndex.h"
-#include "WordsLine.h"
+#include "engine/KeyMatch.h"
+#include "engine/RunMatch.h"
+#include "engine/WordsIndex.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Random.h"
 
 namespace orlevan {
 namespace {

@@ -1,4 +1,4 @@
-#include "RunMatch.h"
+#include "engine/RunMatch.h"
 
 namespace orlevan {
 

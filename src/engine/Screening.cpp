@@ -1,10 +1,10 @@
-#include "Screening.h"
+#include "engine/Screening.h"
 
-#include "Casing.h"
-#include "PhraseList.h"
-#include "Random.h"
-#include "ReplySelection.h"
-#include "WordLists.h"
+#include "engine/ReplySelection.h"
+#include "engine/WordLists.h"
+#include "platform/format/Casing.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Random.h"
 
 namespace orlevan {
 

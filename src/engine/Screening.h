@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DialogueState.h"
-#include "KnowledgeFiles.h"
+#include "engine/DialogueState.h"
+#include "engine/KnowledgeFiles.h"
 
 namespace orlevan {
 

@@ -1,7 +1,7 @@
-#include "Statistics.h"
+#include "engine/Statistics.h"
 
-#include "Cp1251.h"
-#include "PhraseList.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/PhraseList.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KnowledgeFiles.h"
+#include "engine/KnowledgeFiles.h"
 
 #include <string>
 

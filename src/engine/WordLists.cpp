@@ -1,8 +1,8 @@
-#include "WordLists.h"
+#include "engine/WordLists.h"
 
-#include "Cp1251.h"
-#include "KeyMatch.h"
-#include "RunMatch.h"
+#include "engine/KeyMatch.h"
+#include "engine/RunMatch.h"
+#include "platform/format/Cp1251.h"
 
 #include <initializer_list>
 

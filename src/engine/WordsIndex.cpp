@@ -1,8 +1,8 @@
-#include "WordsIndex.h"
+#include "engine/WordsIndex.h"
 
-#include "KeyMatch.h"
-#include "RunMatch.h"
-#include "WordsLine.h"
+#include "engine/KeyMatch.h"
+#include "engine/RunMatch.h"
+#include "engine/WordsLine.h"
 
 #include <algorithm>
 #include <functional>

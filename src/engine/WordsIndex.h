@@ -1,7 +1,7 @@
 #pragma once
 
-#include "KeyChains.h"
-#include "LineContent.h"
+#include "engine/KeyChains.h"
+#include "platform/kb/LineContent.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "WordsLine.h"
+#include "engine/WordsLine.h"
 
 namespace orlevan {
 namespace {

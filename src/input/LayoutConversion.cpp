@@ -1,4 +1,4 @@
-#include "LayoutConversion.h"
+#include "input/LayoutConversion.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "TForm4.h"
+#include "input/TForm4.h"
 
-#include "Casing.h"
-#include "Desktop.h"
-#include "KeyboardOwner.h"
-#include "QtText.h"
-#include "RestingTimer.h"
-#include "WidgetLook.h"
+#include "input/KeyboardOwner.h"
+#include "platform/format/Casing.h"
+#include "widgets/Desktop.h"
+#include "widgets/QtText.h"
+#include "widgets/RestingTimer.h"
+#include "widgets/WidgetLook.h"
 
 #include <QAction>
 #include <QApplication>

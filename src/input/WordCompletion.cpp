@@ -1,7 +1,7 @@
-#include "WordCompletion.h"
+#include "input/WordCompletion.h"
 
-#include "Casing.h"
-#include "Cp1251.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
 
 #include <algorithm>
 

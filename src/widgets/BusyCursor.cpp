@@ -1,4 +1,4 @@
-#include "BusyCursor.h"
+#include "widgets/BusyCursor.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "Desktop.h"
+#include "widgets/Desktop.h"
 
 #include <QScreen>
 #include <QWidget>

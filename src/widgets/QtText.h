@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
 #include <QString>
 #include <string>

@@ -1,4 +1,4 @@
-#include "RestingTimer.h"
+#include "widgets/RestingTimer.h"
 
 #include <QTimer>
 #include <QVariant>

@@ -1,6 +1,6 @@
-#include "SecondaryWindow.h"
+#include "widgets/SecondaryWindow.h"
 
-#include "RestingTimer.h"
+#include "widgets/RestingTimer.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "WidgetLook.h"
+#include "widgets/WidgetLook.h"
 
 #include <QPalette>
 #include <QToolButton>

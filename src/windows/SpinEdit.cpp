@@ -1,4 +1,4 @@
-#include "SpinEdit.h"
+#include "windows/SpinEdit.h"
 
 #include <QLineEdit>
 #include <algorithm>

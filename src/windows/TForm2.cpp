@@ -1,8 +1,8 @@
-#include "TForm2.h"
+#include "windows/TForm2.h"
 
-#include "Desktop.h"
-#include "MainWindowLink.h"
-#include "SpinEdit.h"
+#include "widgets/Desktop.h"
+#include "windows/MainWindowLink.h"
+#include "windows/SpinEdit.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "TForm3.h"
+#include "windows/TForm3.h"
 
-#include "Desktop.h"
-#include "Failure.h"
-#include "Folder.h"
-#include "MainWindowLink.h"
-#include "QtText.h"
-#include "TextFile.h"
+#include "platform/kb/TextFile.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
+#include "widgets/Desktop.h"
+#include "widgets/QtText.h"
+#include "windows/MainWindowLink.h"
 
 #include <QFrame>
 #include <QImageReader>

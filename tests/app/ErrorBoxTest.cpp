@@ -1,7 +1,7 @@
-#include "ErrorBox.h"
+#include "app/ErrorBox.h"
 
-#include "DamagedFiles.h"
-#include "Failure.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/system/Failure.h"
 
 #include <QTimer>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "TForm1.h"
 #include "WorkFolder.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "PhraseEdit.h"
 #include "WorkFolder.h"
+#include "app/PhraseEdit.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "Cp1251.h"
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "Program.h"
 #include "WorkFolder.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/Program.h"
+#include "platform/format/Cp1251.h"
 
 #include <QAction>
 #include <QGroupBox>

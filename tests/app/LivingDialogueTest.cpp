@@ -1,8 +1,8 @@
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "TForm1.h"
-#include "TForm2.h"
 #include "WorkFolder.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "windows/TForm2.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "DialogPane.h"
-#include "Failure.h"
-#include "PhraseEdit.h"
-#include "Program.h"
-#include "Rtf.h"
-#include "SecondaryWindow.h"
 #include "WorkFolder.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/Program.h"
+#include "platform/format/Rtf.h"
+#include "platform/system/Failure.h"
+#include "widgets/SecondaryWindow.h"
 
 #include <QAction>
 #include <QFontInfo>

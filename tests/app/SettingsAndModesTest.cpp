@@ -1,11 +1,11 @@
-#include "DialogPane.h"
-#include "PhraseEdit.h"
-#include "SpinEdit.h"
-#include "TForm1.h"
-#include "TForm2.h"
-#include "TForm3.h"
-#include "TextLines.h"
 #include "WorkFolder.h"
+#include "app/DialogPane.h"
+#include "app/PhraseEdit.h"
+#include "app/TForm1.h"
+#include "platform/format/TextLines.h"
+#include "windows/SpinEdit.h"
+#include "windows/TForm2.h"
+#include "windows/TForm3.h"
 
 #include <QAction>
 #include <QFontDialog>

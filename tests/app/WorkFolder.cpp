@@ -1,7 +1,7 @@
 #include "WorkFolder.h"
 
-#include "PhraseEdit.h"
-#include "TextLines.h"
+#include "app/PhraseEdit.h"
+#include "platform/format/TextLines.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -43,9 +43,9 @@ void WorkFolder::setConfigRow(int row, std::string_view line) const {
 
 TForm1& WindowSession::start(const WorkFolder& folder) {
     program.reset();
-    program = std::make_unique<Program>(
-        Folder(folder.path()), clock, random,
-        [this](const QString&, const QString& text) { boxes << text; });
+    program =
+        std::make_unique<Program>(Folder(folder.path()), clock, random,
+                                  [this](const QString&, const QString& text) { boxes << text; });
     TForm1& form = program->form1;
     form.show();
     form.T12Timer(); // the dialogue header, as at start

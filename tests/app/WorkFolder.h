@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Program.h"
-#include "TestSupport.h"
+#include "app/Program.h"
+#include "support/TestSupport.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "EffectSteps.h"
+#include "app/EffectSteps.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

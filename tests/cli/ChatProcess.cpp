@@ -1,6 +1,6 @@
 #include "ChatProcess.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <csignal>
 #include <cstdlib>

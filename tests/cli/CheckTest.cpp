@@ -1,10 +1,10 @@
 #include "CliRun.h"
-#include "Cp1251.h"
-#include "KnowledgeFiles.h"
-#include "PhraseList.h"
-#include "Random.h"
-#include "Rtf.h"
-#include "Statistics.h"
+#include "engine/KnowledgeFiles.h"
+#include "engine/Statistics.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/Rtf.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Random.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "Chat.h"
 #include "CliRun.h"
-#include "InputLines.h"
-#include "KnowledgeFiles.h"
-#include "PhraseList.h"
-#include "RemarkSchedule.h"
-#include "ReplySelection.h"
-#include "SequenceRandom.h"
-#include "ShadowedKeys.h"
+#include "cli/Chat.h"
+#include "cli/InputLines.h"
+#include "cli/RemarkSchedule.h"
+#include "cli/SequenceRandom.h"
+#include "cli/ShadowedKeys.h"
+#include "engine/KnowledgeFiles.h"
+#include "engine/ReplySelection.h"
+#include "platform/kb/PhraseList.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

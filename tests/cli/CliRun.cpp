@@ -1,8 +1,8 @@
 #include "CliRun.h"
 
-#include "Cp1251.h"
-#include "PhraseList.h"
-#include "TextLines.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/TextLines.h"
+#include "platform/kb/PhraseList.h"
 
 #include <fcntl.h>
 #include <stdexcept>

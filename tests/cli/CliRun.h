@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Folder.h"
-#include "TestSupport.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <filesystem>
 #include <string>

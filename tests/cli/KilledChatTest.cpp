@@ -4,13 +4,13 @@
 // and every phrase whose turn had answered is in the base: a kill can cost
 // the turn it interrupts, never one that was done.
 
-#include "Casing.h"
 #include "ChatProcess.h"
 #include "CliRun.h"
-#include "Cp1251.h"
-#include "DamagedFiles.h"
-#include "Learning.h"
-#include "PhraseList.h"
+#include "engine/Learning.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/kb/PhraseList.h"
 
 #include <algorithm>
 #include <chrono>

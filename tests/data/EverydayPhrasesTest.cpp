@@ -3,15 +3,15 @@
 // (or a short exchange), with the key that must answer it: an edit of the
 // base that lets such a phrase fall back, or hands it to another key, fails.
 
-#include "Casing.h"
-#include "Cp1251.h"
-#include "Folder.h"
-#include "Normalise.h"
-#include "PhraseList.h"
-#include "ReplySelection.h"
-#include "Screening.h"
-#include "TestSupport.h"
-#include "WordsLine.h"
+#include "engine/Normalise.h"
+#include "engine/ReplySelection.h"
+#include "engine/Screening.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <fstream>

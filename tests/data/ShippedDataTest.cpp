@@ -2,14 +2,14 @@
 // readers: the knowledge base must parse, be large enough to talk with, keep
 // its reserved characters where they belong and answer everyday phrases.
 
-#include "Casing.h"
-#include "Cp1251.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "Statistics.h"
-#include "TestSupport.h"
-#include "TextFile.h"
-#include "WordsLine.h"
+#include "engine/Statistics.h"
+#include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/kb/TextFile.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // of them learnt must be there afterwards.
 
 #include "KnowledgeFolder.h"
-#include "Learning.h"
+#include "engine/Learning.h"
 
 #include <grp.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "DialogueRecord.h"
+#include "engine/DialogueRecord.h"
 
-#include "Dialogue.h"
 #include "KnowledgeFolder.h"
+#include "engine/Dialogue.h"
 
 #include <gtest/gtest.h>
 

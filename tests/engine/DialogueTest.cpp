@@ -1,8 +1,8 @@
-#include "Dialogue.h"
+#include "engine/Dialogue.h"
 
-#include "Failure.h"
 #include "KnowledgeFolder.h"
-#include "TurnFrontEnd.h"
+#include "engine/TurnFrontEnd.h"
+#include "platform/system/Failure.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 // dialogue state and the same files after every turn, while the phrase base
 // is edited by hand between turns in every way a file can change.
 
-#include "Casing.h"
-#include "Dialogue.h"
 #include "KnowledgeFolder.h"
-#include "Rtf.h"
-#include "TextLines.h"
-#include "TurnFrontEnd.h"
+#include "engine/Dialogue.h"
+#include "engine/TurnFrontEnd.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Rtf.h"
+#include "platform/format/TextLines.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Learning killed at random moments, over and over: whatever the moment, the
 // phrase base stays whole and nothing but its own files is left in Base/.
 
-#include "DamagedFiles.h"
 #include "KnowledgeFolder.h"
-#include "Learning.h"
+#include "engine/Learning.h"
+#include "platform/kb/DamagedFiles.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "KnowledgeFolder.h"
 
-#include "TextLines.h"
+#include "platform/format/TextLines.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Folder.h"
-#include "KnowledgeFiles.h"
-#include "PhraseList.h"
-#include "TestSupport.h"
+#include "engine/KnowledgeFiles.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <string>
 #include <string_view>

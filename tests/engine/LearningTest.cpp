@@ -1,7 +1,7 @@
-#include "Learning.h"
+#include "engine/Learning.h"
 
-#include "Failure.h"
 #include "KnowledgeFolder.h"
+#include "platform/system/Failure.h"
 
 #include <gtest/gtest.h>
 #include <sys/inotify.h>

@@ -1,6 +1,6 @@
-#include "Normalise.h"
+#include "engine/Normalise.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

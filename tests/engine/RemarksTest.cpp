@@ -1,7 +1,7 @@
-#include "Remarks.h"
+#include "engine/Remarks.h"
 
-#include "Dialogue.h"
 #include "KnowledgeFolder.h"
+#include "engine/Dialogue.h"
 
 #include <gtest/gtest.h>
 

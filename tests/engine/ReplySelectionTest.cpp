@@ -1,4 +1,4 @@
-#include "ReplySelection.h"
+#include "engine/ReplySelection.h"
 
 #include "KnowledgeFolder.h"
 

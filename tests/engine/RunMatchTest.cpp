@@ -1,8 +1,8 @@
-#include "RunMatch.h"
+#include "engine/RunMatch.h"
 
-#include "Casing.h"
-#include "TestSupport.h"
-#include "WordLists.h"
+#include "engine/WordLists.h"
+#include "platform/format/Casing.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

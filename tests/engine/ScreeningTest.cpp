@@ -1,7 +1,7 @@
-#include "Screening.h"
+#include "engine/Screening.h"
 
-#include "Failure.h"
 #include "KnowledgeFolder.h"
+#include "platform/system/Failure.h"
 
 #include <gtest/gtest.h>
 

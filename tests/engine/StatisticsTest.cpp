@@ -1,4 +1,4 @@
-#include "Statistics.h"
+#include "engine/Statistics.h"
 
 #include "KnowledgeFolder.h"
 

@@ -2,11 +2,11 @@
 // by line in file order, would give: on random bases full of near misses, and
 // after random edits that the index follows without being made again.
 
-#include "WordsIndex.h"
+#include "engine/WordsIndex.h"
 
-#include "KeyMatch.h"
-#include "PhraseList.h"
-#include "WordsLine.h"
+#include "engine/KeyMatch.h"
+#include "engine/WordsLine.h"
+#include "platform/kb/PhraseList.h"
 
 #include <gtest/gtest.h>
 #include <random>

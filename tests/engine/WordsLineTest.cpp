@@ -1,6 +1,6 @@
-#include "WordsLine.h"
+#include "engine/WordsLine.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

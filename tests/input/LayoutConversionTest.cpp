@@ -1,6 +1,6 @@
-#include "LayoutConversion.h"
+#include "input/LayoutConversion.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

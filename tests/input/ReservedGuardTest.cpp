@@ -1,4 +1,4 @@
-#include "ReservedGuard.h"
+#include "input/ReservedGuard.h"
 
 #include <gtest/gtest.h>
 #include <string>

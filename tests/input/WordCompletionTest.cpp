@@ -1,6 +1,6 @@
-#include "WordCompletion.h"
+#include "input/WordCompletion.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

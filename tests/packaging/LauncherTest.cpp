@@ -2,7 +2,7 @@
 // fills the user's working folder from the default one, copying only what is
 // missing, and starts the program there.
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Two real copies of the program talk through one shared file, each reading
 // it on its own timer, and leave by the menu with both dialogues in their logs.
 
-#include "Folder.h"
-#include "PhraseList.h"
-#include "TestSupport.h"
-#include "TextLines.h"
+#include "platform/format/TextLines.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <QProcess>
 #include <QtTest>

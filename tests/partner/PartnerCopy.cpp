@@ -3,10 +3,10 @@
 // "C&pu\Cpu" chosen; after `turns` turns it leaves by "В&ыход".
 //   partner_copy FOLDER SHARED_FILE INTERVAL_MS TURNS
 
-#include "Clock.h"
-#include "Program.h"
-#include "Random.h"
-#include "SpinEdit.h"
+#include "app/Program.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Random.h"
+#include "windows/SpinEdit.h"
 
 #include <QAction>
 #include <QApplication>

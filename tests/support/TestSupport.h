@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "Random.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Random.h"
 
 #include <deque>
 #include <filesystem>

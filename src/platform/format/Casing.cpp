@@ -1,4 +1,4 @@
-#include "Casing.h"
+#include "platform/format/Casing.h"
 
 namespace orlevan::casing {
 

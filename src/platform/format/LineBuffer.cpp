@@ -1,4 +1,4 @@
-#include "LineBuffer.h"
+#include "platform/format/LineBuffer.h"
 
 namespace orlevan {
 

@@ -1,8 +1,8 @@
-#include "LinesReading.h"
+#include "platform/format/LinesReading.h"
 
-#include "Cp1251.h"
-#include "Rtf.h"
-#include "TextLines.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/Rtf.h"
+#include "platform/format/TextLines.h"
 
 namespace orlevan {
 

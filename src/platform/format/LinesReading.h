@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileDamage.h"
-#include "LineBuffer.h"
+#include "platform/format/FileDamage.h"
+#include "platform/format/LineBuffer.h"
 
 #include <string>
 

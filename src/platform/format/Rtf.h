@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ByteSink.h"
-#include "FileDamage.h"
-#include "LineBuffer.h"
+#include "platform/format/FileDamage.h"
+#include "platform/format/LineBuffer.h"
+#include "platform/system/ByteSink.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "RtfCodePages.h"
+#include "platform/format/RtfCodePages.h"
 
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "RtfControlWords.h"
+#include "platform/format/RtfControlWords.h"
 
 #include <algorithm>
 #include <array>

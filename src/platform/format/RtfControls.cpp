@@ -1,5 +1,5 @@
-#include "Cp1251.h"
-#include "RtfReader.h"
+#include "platform/format/Cp1251.h"
+#include "platform/format/RtfReader.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "RtfFonts.h"
+#include "platform/format/RtfFonts.h"
 
 namespace orlevan::rtf {
 

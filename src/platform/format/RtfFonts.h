@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RtfCodePages.h"
+#include "platform/format/RtfCodePages.h"
 
 #include <unordered_map>
 

@@ -1,7 +1,7 @@
-#include "RtfReader.h"
+#include "platform/format/RtfReader.h"
 
-#include "Failure.h"
-#include "Rtf.h"
+#include "platform/format/Rtf.h"
+#include "platform/system/Failure.h"
 
 #include <algorithm>
 #include <array>

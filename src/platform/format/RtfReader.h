@@ -46,11 +46,11 @@
 //   cut-off \'h, control word or group ends the text there. Every byte is
 //   looked at a bounded number of times, so reading time is linear.
 
-#include "FileDamage.h"
-#include "LineBuffer.h"
-#include "RtfCodePages.h"
-#include "RtfControlWords.h"
-#include "RtfFonts.h"
+#include "platform/format/FileDamage.h"
+#include "platform/format/LineBuffer.h"
+#include "platform/format/RtfCodePages.h"
+#include "platform/format/RtfControlWords.h"
+#include "platform/format/RtfFonts.h"
 
 #include <cstddef>
 #include <string>

@@ -3,7 +3,7 @@
 // document's 1251 code page, so that any byte survives the round trip, and
 // a CR LF after each paragraph mark only to keep the source readable.
 
-#include "Rtf.h"
+#include "platform/format/Rtf.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "SettingsTable.h"
+#include "platform/format/SettingsTable.h"
 
-#include "Casing.h"
-#include "Cp1251.h"
-#include "Failure.h"
-#include "TextFile.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/TextFile.h"
+#include "platform/system/Failure.h"
 
 #include <array>
 #include <cstdint>

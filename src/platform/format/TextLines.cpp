@@ -1,4 +1,4 @@
-#include "TextLines.h"
+#include "platform/format/TextLines.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "DamagedFiles.h"
+#include "platform/kb/DamagedFiles.h"
 
-#include "Cp1251.h"
-#include "Failure.h"
+#include "platform/format/Cp1251.h"
+#include "platform/system/Failure.h"
 
 #include <algorithm>
 #include <ctime>

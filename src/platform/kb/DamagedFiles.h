@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDamage.h"
+#include "platform/format/FileDamage.h"
 
 #include <filesystem>
 #include <string>

@@ -1,15 +1,15 @@
 // The lines of the working folder's files, kept in memory while the files
 // provably hold them.
 
-#include "ByteSink.h"
-#include "ContentHash.h"
-#include "DamagedFiles.h"
-#include "Failure.h"
-#include "Folder.h"
-#include "KnownFiles.h"
-#include "LinesReading.h"
-#include "OpenFile.h"
-#include "Rtf.h"
+#include "platform/format/LinesReading.h"
+#include "platform/format/Rtf.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/kb/KnownFiles.h"
+#include "platform/system/ByteSink.h"
+#include "platform/system/ContentHash.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
+#include "platform/system/OpenFile.h"
 
 namespace orlevan {
 

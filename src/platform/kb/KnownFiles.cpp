@@ -1,6 +1,6 @@
-#include "KnownFiles.h"
+#include "platform/kb/KnownFiles.h"
 
-#include "OpenFile.h"
+#include "platform/system/OpenFile.h"
 
 namespace orlevan {
 

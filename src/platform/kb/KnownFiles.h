@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileDamage.h"
-#include "LineContent.h"
-#include "StampedCache.h"
+#include "platform/format/FileDamage.h"
+#include "platform/kb/LineContent.h"
+#include "platform/system/StampedCache.h"
 
 #include <cstdint>
 #include <filesystem>

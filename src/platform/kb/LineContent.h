@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineBuffer.h"
+#include "platform/format/LineBuffer.h"
 
 #include <cstddef>
 #include <memory>

@@ -1,11 +1,11 @@
-#include "PhraseList.h"
+#include "platform/kb/PhraseList.h"
 
-#include "Failure.h"
-#include "Folder.h"
-#include "KnownFiles.h"
-#include "LinesReading.h"
-#include "Random.h"
-#include "Rtf.h"
+#include "platform/format/LinesReading.h"
+#include "platform/format/Rtf.h"
+#include "platform/kb/KnownFiles.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
+#include "platform/system/Random.h"
 
 #include <utility>
 

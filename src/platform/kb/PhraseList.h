@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Folder.h"
-#include "LineContent.h"
+#include "platform/kb/LineContent.h"
+#include "platform/system/Folder.h"
 
 #include <filesystem>
 #include <memory>

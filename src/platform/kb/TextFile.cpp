@@ -1,7 +1,7 @@
-#include "TextFile.h"
+#include "platform/kb/TextFile.h"
 
-#include "Folder.h"
-#include "TextLines.h"
+#include "platform/format/TextLines.h"
+#include "platform/system/Folder.h"
 
 namespace orlevan {
 

@@ -1,8 +1,8 @@
-#include "AtomicFile.h"
+#include "platform/system/AtomicFile.h"
 
-#include "ContentHash.h"
-#include "Failure.h"
-#include "FileDescriptor.h"
+#include "platform/system/ContentHash.h"
+#include "platform/system/Failure.h"
+#include "platform/system/FileDescriptor.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteSink.h"
-#include "FileStamp.h"
+#include "platform/system/ByteSink.h"
+#include "platform/system/FileStamp.h"
 
 #include <cstdint>
 #include <filesystem>

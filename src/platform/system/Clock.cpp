@@ -1,6 +1,6 @@
-#include "Clock.h"
+#include "platform/system/Clock.h"
 
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
 #include <array>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "ContentHash.h"
+#include "platform/system/ContentHash.h"
 
 #include <algorithm>
 #include <bit>

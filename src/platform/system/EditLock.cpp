@@ -1,7 +1,7 @@
-#include "EditLock.h"
+#include "platform/system/EditLock.h"
 
-#include "Failure.h"
-#include "Folder.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
 
 #include <cerrno>
 #include <fcntl.h>

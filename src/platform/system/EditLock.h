@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDescriptor.h"
+#include "platform/system/FileDescriptor.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "Failure.h"
+#include "platform/system/Failure.h"
 
 #include <cstring>
 

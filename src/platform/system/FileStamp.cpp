@@ -1,4 +1,4 @@
-#include "FileStamp.h"
+#include "platform/system/FileStamp.h"
 
 #include <algorithm>
 #include <sys/stat.h>

@@ -1,14 +1,14 @@
-#include "Folder.h"
+#include "platform/system/Folder.h"
 
-#include "AtomicFile.h"
-#include "Casing.h"
-#include "Cp1251.h"
-#include "DamagedFiles.h"
-#include "Failure.h"
-#include "FileDescriptor.h"
-#include "FolderListings.h"
-#include "KnownFiles.h"
-#include "OpenFile.h"
+#include "platform/format/Casing.h"
+#include "platform/format/Cp1251.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/kb/KnownFiles.h"
+#include "platform/system/AtomicFile.h"
+#include "platform/system/Failure.h"
+#include "platform/system/FileDescriptor.h"
+#include "platform/system/FolderListings.h"
+#include "platform/system/OpenFile.h"
 
 #include <algorithm>
 #include <cctype>

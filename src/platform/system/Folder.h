@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AtomicFile.h"
-#include "LineContent.h"
+#include "platform/kb/LineContent.h"
+#include "platform/system/AtomicFile.h"
 
 #include <filesystem>
 #include <memory>

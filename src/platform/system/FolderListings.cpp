@@ -1,4 +1,4 @@
-#include "FolderListings.h"
+#include "platform/system/FolderListings.h"
 
 namespace orlevan {
 namespace fs = std::filesystem;

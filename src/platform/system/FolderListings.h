@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StampedCache.h"
+#include "platform/system/StampedCache.h"
 
 #include <filesystem>
 #include <string>

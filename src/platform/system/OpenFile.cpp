@@ -1,6 +1,6 @@
-#include "OpenFile.h"
+#include "platform/system/OpenFile.h"
 
-#include "ContentHash.h"
+#include "platform/system/ContentHash.h"
 
 #include <cerrno>
 #include <fcntl.h>

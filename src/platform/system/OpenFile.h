@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileDescriptor.h"
-#include "FileStamp.h"
+#include "platform/system/FileDescriptor.h"
+#include "platform/system/FileStamp.h"
 
 #include <cstdint>
 #include <filesystem>

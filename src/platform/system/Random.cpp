@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "platform/system/Random.h"
 
 namespace orlevan {
 

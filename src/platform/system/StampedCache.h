@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileStamp.h"
+#include "platform/system/FileStamp.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
-#include "Cp1251.h"
+#include "platform/format/Cp1251.h"
 
-#include "Casing.h"
-#include "TestSupport.h"
+#include "platform/format/Casing.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "Rtf.h"
+#include "platform/format/Rtf.h"
 
-#include "Failure.h"
-#include "TestSupport.h"
+#include "platform/system/Failure.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <random>

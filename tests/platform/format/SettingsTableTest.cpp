@@ -1,8 +1,8 @@
-#include "SettingsTable.h"
+#include "platform/format/SettingsTable.h"
 
-#include "Failure.h"
-#include "Folder.h"
-#include "TestSupport.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

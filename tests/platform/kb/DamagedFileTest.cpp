@@ -5,11 +5,11 @@
 // that nothing the user could still recover is lost and no save turns its
 // text into gibberish.
 
-#include "DamagedFiles.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "Rtf.h"
-#include "TestSupport.h"
+#include "platform/format/Rtf.h"
+#include "platform/kb/DamagedFiles.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <regex>

@@ -2,12 +2,12 @@
 // what they were read from: every way of changing a file is seen at the next
 // load, and an edit of the lines in memory never reaches another reader.
 
-#include "ContentHash.h"
-#include "Failure.h"
-#include "FileStamp.h"
-#include "Folder.h"
-#include "PhraseList.h"
-#include "TestSupport.h"
+#include "platform/kb/PhraseList.h"
+#include "platform/system/ContentHash.h"
+#include "platform/system/Failure.h"
+#include "platform/system/FileStamp.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <chrono>
 #include <fcntl.h>

@@ -1,9 +1,9 @@
-#include "PhraseList.h"
+#include "platform/kb/PhraseList.h"
 
-#include "Failure.h"
-#include "Folder.h"
-#include "TestSupport.h"
-#include "TextFile.h"
+#include "platform/kb/TextFile.h"
+#include "platform/system/Failure.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Clock.h"
-#include "Random.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Random.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "Failure.h"
+#include "platform/system/Failure.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

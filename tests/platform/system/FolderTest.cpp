@@ -1,7 +1,7 @@
-#include "Folder.h"
+#include "platform/system/Folder.h"
 
-#include "Failure.h"
-#include "TestSupport.h"
+#include "platform/system/Failure.h"
+#include "support/TestSupport.h"
 
 #include <csignal>
 #include <fcntl.h>

@@ -2,8 +2,8 @@
 // that is a link to a device, a FIFO, a folder, a socket or a read-only file.
 // Loading one fails at once, saving over one fails and leaves it as it was.
 
-#include "Folder.h"
-#include "TestSupport.h"
+#include "platform/system/Folder.h"
+#include "support/TestSupport.h"
 
 #include <cctype>
 #include <functional>
