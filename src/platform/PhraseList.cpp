@@ -3,6 +3,7 @@
 #include "ContentHash.h"
 #include "DamagedFiles.h"
 #include "Failure.h"
+#include "FileReading.h"
 #include "Folder.h"
 #include "KnownFiles.h"
 #include "OpenFile.h"
@@ -29,6 +30,29 @@ bool parse(std::string&& bytes, LineBuffer& lines) {
     lines.text().swap(bytes);
     splitInPlace(lines);
     return true;
+}
+
+// The lines of an open file. A rich-text document is read a window at a time,
+// so that only its lines are ever held; plain text is read whole, as its
+// bytes become the lines' text. Throws when the file cannot be read whole;
+// false for a document cut short.
+bool readFile(const OpenFile& file, std::string_view name, std::uint64_t& hash, LineBuffer& lines) {
+    if (rtf::looksLikeRtf(file.head(5))) {
+        FileReading reading(file);
+        const bool whole = rtf::readParagraphs(reading, reading.size(), lines);
+        if (!reading.complete()) {
+            throw Failure::cannotOpen(name);
+        }
+        lines.dropTrailingEmptyLine();
+        hash = reading.hash();
+        return whole;
+    }
+    std::string bytes;
+    if (!file.readAll(bytes)) {
+        throw Failure::cannotOpen(name);
+    }
+    hash = contentHash(bytes);
+    return parse(std::move(bytes), lines);
 }
 
 } // namespace
@@ -65,15 +89,11 @@ void PhraseList::load(const Folder& folder, std::string_view name) {
         content_ = same->content;
         whole = same->whole;
     } else {
-        std::string bytes;
-        if (!file->readAll(bytes)) {
-            throw Failure::cannotOpen(name);
-        }
+        auto read = std::make_shared<LineContent>();
+        std::uint64_t hash = 0;
+        whole = readFile(*file, name, hash, read->lines);
         // A file that changed while it was read is read again at its next use.
         const bool held = file->stampHeld();
-        const std::uint64_t hash = contentHash(bytes);
-        auto read = std::make_shared<LineContent>();
-        whole = parse(std::move(bytes), read->lines);
         content_ = std::move(read);
         if (held) {
             known.remember(path, {file->stamp, file->seenAt, hash, content_, whole});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ByteSink.h"
+#include "ByteSource.h"
 #include "LineBuffer.h"
 
 #include <string>
@@ -25,6 +26,9 @@ std::vector<std::string> readParagraphs(std::string_view document);
 // document is cut short: its outer group never closes, so what was read is
 // only the part before the cut.
 bool readParagraphs(std::string_view document, LineBuffer& lines);
+// The same from a source of `size` bytes (0 when not known), which is read
+// a window at a time and never held whole.
+bool readParagraphs(ByteSource& source, std::size_t size, LineBuffer& lines);
 
 // A document holding `lines`, each followed by a paragraph mark, that
 // readParagraphs gives back unchanged (plus the empty text after the last mark).

@@ -144,20 +144,25 @@ void Reader::readControlSymbol(unsigned char symbol) {
 }
 
 void Reader::readControlWord() {
-    const std::size_t nameStart = pos_;
-    while (pos_ < doc_.size() && isLetter(byteAt(pos_))) {
+    // The name is kept only as far as a known word could go; a longer one
+    // is read past, however long, and may run on past the window.
+    std::array<char, kMaxControlWordLength + 1> letters{};
+    std::size_t length = 0;
+    while (has(1) && isLetter(byteAt(pos_))) {
+        letters[std::min(length, kMaxControlWordLength)] = doc_[pos_];
+        ++length;
         ++pos_;
     }
-    const std::string_view name = doc_.substr(nameStart, pos_ - nameStart);
+    const std::string_view name(letters.data(), std::min(length, letters.size()));
 
     bool hasParameter = false;
     bool negative = false;
     long long parameter = 0;
-    if (pos_ + 1 < doc_.size() && byteAt(pos_) == '-' && isDigit(byteAt(pos_ + 1))) {
+    if (has(2) && byteAt(pos_) == '-' && isDigit(byteAt(pos_ + 1))) {
         negative = true;
         ++pos_;
     }
-    while (pos_ < doc_.size() && isDigit(byteAt(pos_))) {
+    while (has(1) && isDigit(byteAt(pos_))) {
         hasParameter = true;
         parameter = std::min(parameter * 10 + (byteAt(pos_) - '0'), kParameterLimit);
         ++pos_;
@@ -165,11 +170,11 @@ void Reader::readControlWord() {
     if (negative) {
         parameter = -parameter;
     }
-    if (pos_ < doc_.size() && byteAt(pos_) == ' ') {
+    if (has(1) && byteAt(pos_) == ' ') {
         ++pos_;
     }
 
-    const ControlWord word = name.size() <= kMaxControlWordLength
+    const ControlWord word = length <= kMaxControlWordLength
                                  ? lookUpControlWord(name)
                                  : ControlWord{name, WordKind::Formatting};
     if (fallbackToSkip_ > 0) {
@@ -283,9 +288,12 @@ void Reader::readUnicodeCharacter(long long parameter) {
     }
 }
 
+// What lies past the window is dropped as the window moves on.
 void Reader::skipBinary(long long length) {
-    const auto remaining = static_cast<long long>(doc_.size() - pos_);
-    pos_ += static_cast<std::size_t>(std::clamp(length, 0LL, remaining));
+    const auto skipped = static_cast<std::size_t>(std::max(length, 0LL));
+    const std::size_t inWindow = std::min(skipped, doc_.size() - pos_);
+    pos_ += inWindow;
+    binaryToSkip_ = skipped - inWindow;
 }
 
 } // namespace orlevan::rtf
