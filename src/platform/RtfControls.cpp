@@ -44,6 +44,17 @@ const std::array<short, 65536> kHexPairValue = [] {
     return values;
 }();
 
+// Bytes that are text as they stand: all but those that end a run of text
+// in Reader::read.
+constexpr std::array<bool, 256> kPlainText = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    for (const unsigned char c : {'\\', '{', '}', '\r', '\n'}) {
+        plain[c] = false;
+    }
+    return plain;
+}();
+
 } // namespace
 
 void Reader::readControl() {
@@ -83,30 +94,38 @@ void Reader::readHexByte() {
     }
     unspokenCharacter_ = false;
     const ByteMap& map = bytes();
-    // Text beyond ASCII is one \'hh after another: take the whole row here,
-    // four source bytes at a time, gathered in a small buffer so the line
-    // grows once per row, not per byte.
-    std::array<char, 64> row{};
+    // Text beyond ASCII is one \'hh after another, with plain bytes (spaces,
+    // punctuation, digits) between: take the whole row here, gathered in a
+    // small buffer so the line grows once per row, not per byte. A plain
+    // byte is read just as readTextRun reads it.
+    std::array<char, 256> row{};
     std::size_t filled = 0;
     row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low)));
     // Locals, since every byte stored in the row could otherwise alias them.
     const auto* const source = reinterpret_cast<const unsigned char*>(doc_.data());
     const std::size_t size = doc_.size();
+    const bool rawText = map.isCp1251;
     std::size_t pos = pos_;
-    while (pos + 3 < size) {
-        const int value =
-            source[pos] == '\\' && source[pos + 1] == '\''
-                ? kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 | source[pos + 3]]
-                : -1;
-        if (value < 0) {
+    while (pos < size) {
+        const unsigned char c = source[pos];
+        unsigned char byte = 0;
+        if (kPlainText[c]) {
+            byte = rawText ? c : map.toCp1251(c);
+            pos += 1;
+        } else if (c == '\\' && pos + 3 < size && source[pos + 1] == '\'' &&
+                   kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 |
+                                 source[pos + 3]] >= 0) {
+            byte = map.toCp1251(static_cast<unsigned char>(
+                kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 | source[pos + 3]]));
+            pos += 4;
+        } else {
             break;
         }
         if (filled == row.size()) {
             line_.append(row.data(), filled);
             filled = 0;
         }
-        row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(value)));
-        pos += 4;
+        row[filled++] = static_cast<char>(byte);
     }
     pos_ = pos;
     line_.append(row.data(), filled);

@@ -12,9 +12,6 @@ namespace {
 
 constexpr std::string_view kHeader = "{\\rtf";
 constexpr std::size_t kMaxTrackedDepth = 1000;
-// The most any step of the reading but a control word looks ahead: the
-// header and the letter after it, a backslash with a hexadecimal byte.
-constexpr std::size_t kLookahead = 8;
 
 // Bytes that end a run of plain text.
 constexpr std::array<bool, 256> kEndsTextRun = [] {
@@ -24,6 +21,10 @@ constexpr std::array<bool, 256> kEndsTextRun = [] {
     }
     return ends;
 }();
+
+// The most any step of the reading but a control word looks ahead: the
+// header and the letter after it, a backslash with a hexadecimal byte.
+constexpr std::size_t kLookahead = 8;
 
 } // namespace
 
