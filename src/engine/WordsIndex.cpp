@@ -22,7 +22,12 @@ WordsIndex::WordsIndex(const LineBuffer& lines) : byKey_(learningKey), byFirstWo
     byKey_.reserve(lines.size());
     kinds_.resize(lines.size());
     wordsNeed_.resize(lines.size());
+    // A few lines ahead is far enough for a slot to arrive in time.
+    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i + kAhead < lines.size()) {
+            byKey_.prefetch(lines[i + kAhead]);
+        }
         linked(lines, i);
     }
 }
