@@ -32,18 +32,6 @@ constexpr std::array<signed char, 256> kHexValue = [] {
     return values;
 }();
 
-// The byte two hexadecimal digits spell, indexed by the digits' two bytes;
-// -1 where either is no digit.
-const std::array<short, 65536> kHexPairValue = [] {
-    std::array<short, 65536> values{};
-    for (std::size_t pair = 0; pair < values.size(); ++pair) {
-        const int high = kHexValue[pair >> 8];
-        const int low = kHexValue[pair & 0xFF];
-        values[pair] = static_cast<short>(high < 0 || low < 0 ? -1 : high * 16 + low);
-    }
-    return values;
-}();
-
 // Bytes that are text as they stand: all but those that end a run of text
 // in Reader::read.
 constexpr std::array<bool, 256> kPlainText = [] {
@@ -98,7 +86,7 @@ void Reader::readHexByte() {
     // punctuation, digits) between: take the whole row here, gathered in a
     // small buffer so the line grows once per row, not per byte. A plain
     // byte is read just as readTextRun reads it.
-    std::array<char, 256> row{};
+    std::array<char, 256> row; // only its filled part is ever read
     std::size_t filled = 0;
     row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low)));
     // Locals, since every byte stored in the row could otherwise alias them.
@@ -106,21 +94,21 @@ void Reader::readHexByte() {
     const std::size_t size = doc_.size();
     const bool rawText = map.isCp1251;
     std::size_t pos = pos_;
-    while (pos < size) {
+    // Which of the two comes next is a toss-up at every word's edge, so the
+    // step is worked out without branching on it; a byte that is neither
+    // (a brace, a control word, a line end), and the last bytes of the
+    // window, go back to the main loop.
+    while (pos + 3 < size) {
         const unsigned char c = source[pos];
-        unsigned char byte = 0;
-        if (kPlainText[c]) {
-            byte = rawText ? c : map.toCp1251(c);
-            pos += 1;
-        } else if (c == '\\' && pos + 3 < size && source[pos + 1] == '\'' &&
-                   kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 |
-                                 source[pos + 3]] >= 0) {
-            byte = map.toCp1251(static_cast<unsigned char>(
-                kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 | source[pos + 3]]));
-            pos += 4;
-        } else {
+        const bool hex = c == '\\' && source[pos + 1] == '\'';
+        const int highDigit = kHexValue[source[pos + 2]];
+        const int lowDigit = kHexValue[source[pos + 3]];
+        if (!(hex ? (highDigit | lowDigit) >= 0 : kPlainText[c])) {
             break;
         }
+        auto byte = static_cast<unsigned char>(hex ? highDigit * 16 + lowDigit : c);
+        byte = rawText ? byte : map.toCp1251(byte);
+        pos += hex ? 4 : 1;
         if (filled == row.size()) {
             line_.append(row.data(), filled);
             filled = 0;
