@@ -2,6 +2,7 @@
 
 #include "KeyChains.h"
 #include "LineContent.h"
+#include "WordsLine.h"
 
 #include <cstdint>
 #include <string_view>
@@ -43,7 +44,7 @@ private:
         // is longer than its learning key, so it is asked apart.
         kCaretKey = 4,
     };
-    static std::uint8_t kindOf(std::string_view text, std::size_t index);
+    static std::uint8_t kindOf(std::string_view text, const WordsLine& line, std::size_t index);
 
     std::vector<std::uint8_t> kinds_;
     std::vector<std::uint64_t> wordsNeed_; // of the lines that answer (KeyMatch.h)
