@@ -41,9 +41,9 @@ struct SavedFile {
 SavedFile replaceFile(const std::filesystem::path& path, const ContentMaker& make,
                       std::string_view spelledName);
 
-// Creates `path` holding `bytes`; a file that already has that name is left
-// as it is.
-void createFile(const std::filesystem::path& path, std::string_view bytes,
+// Creates `path` with the content `make` makes; a file that already has that
+// name is left as it is.
+void createFile(const std::filesystem::path& path, const ContentMaker& make,
                 std::string_view spelledName);
 
 } // namespace orlevan
