@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <unistd.h>
+#include <vector>
 
 namespace orlevan {
 
@@ -28,6 +29,12 @@ std::size_t FileReading::get(char* into, std::size_t room) {
     hash_.add(std::string_view(into, size));
     offset_ += size;
     return size;
+}
+
+void FileReading::readRest() {
+    std::vector<char> piece(256 * 1024);
+    while (get(piece.data(), piece.size()) > 0) {
+    }
 }
 
 } // namespace orlevan

@@ -17,6 +17,9 @@ public:
     explicit FileReading(const OpenFile& file);
 
     std::size_t get(char* into, std::size_t room) override;
+    // Reads what a reader left unread, as the tail after a document's end:
+    // it is no text, but it is part of the file and of its digest.
+    void readRest();
     // Whether every byte of the stamped size was read.
     bool complete() const { return !failed_ && offset_ == size_; }
     std::uint64_t hash() const { return hash_.value(); }

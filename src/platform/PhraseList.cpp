@@ -40,6 +40,7 @@ bool readFile(const OpenFile& file, std::string_view name, std::uint64_t& hash, 
     if (rtf::looksLikeRtf(file.head(5))) {
         FileReading reading(file);
         const bool whole = rtf::readParagraphs(reading, reading.size(), lines);
+        reading.readRest();
         if (!reading.complete()) {
             throw Failure::cannotOpen(name);
         }

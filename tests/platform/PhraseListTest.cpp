@@ -117,6 +117,26 @@ TEST(PhraseList, AChangeMadeByHandIsSeenAtTheNextLoad) {
     EXPECT_EQ(loaded.lines(), (Lines{"FIRST", "second"}));
 }
 
+// A document is read a window at a time; what follows its end, however
+// long, is no line, and a change there is still a change to the file.
+TEST(PhraseList, TheTailAfterADocumentIsNoLineButPartOfTheFile) {
+    ScratchFolder scratch;
+    const Folder folder(scratch.path());
+    const std::string document = PhraseList(Lines{"a", "b"}).toBytes();
+    const std::string tail(3 * 1024 * 1024, 'x');
+    scratch.write("Base.dat", document + tail);
+    PhraseList list;
+    list.load(folder, "Base.dat");
+    EXPECT_EQ(list.lines(), (Lines{"a", "b"}));
+
+    scratch.write("Base.dat", document + tail + "}");
+    list.load(folder, "Base.dat");
+    EXPECT_EQ(list.lines(), (Lines{"a", "b"}));
+    scratch.write("Base.dat", "plain\r\n" + tail);
+    list.load(folder, "Base.dat");
+    EXPECT_EQ(list.lines(), (Lines{"plain", tail}));
+}
+
 // Lines made by the list, read from plain text and read from a document
 // are kept apart from the lines edited later; every mix reads right.
 TEST(PhraseList, EditsKeepEveryOtherLine) {
