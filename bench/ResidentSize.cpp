@@ -2,6 +2,8 @@
 
 #include "TurnBases.h"
 #include "engine/Dialogue.h"
+#include "engine/KnowledgeFiles.h"
+#include "engine/WordsIndex.h"
 #include "platform/system/Failure.h"
 
 #include <cstdio>
@@ -30,9 +32,19 @@ double statusSize(const std::string& field) {
     return 0;
 }
 
+// The peak goes down to the resident size of now, so the next peak read is
+// that of the step that follows (Linux 4.0 and later).
+void resetPeak() {
+    std::ofstream clear("/proc/self/clear_refs");
+    clear << "5";
+    if (!clear.flush()) {
+        throw Failure("Cannot reset the peak resident size");
+    }
+}
+
 } // namespace
 
-Resident residentSizeOfTurns(const Base& base) {
+PeakResident peakResidentOf(const Base& base) {
     const auto& key = base.keyTurn;
     const auto& word = base.wordTurn;
     const auto& branch = base.branchTurn;
@@ -74,26 +86,35 @@ Resident residentSizeOfTurns(const Base& base) {
     int status = 0;
     if (spawned != 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
-        throw Failure("The run of the turns for their resident size failed: " + report);
+        throw Failure("The run of the steps for their resident size failed: " + report);
     }
-    Resident resident;
-    if (std::sscanf(report.c_str(), "%lf %lf", &resident.now, &resident.peak) != 2) {
-        throw Failure("The run of the turns for their resident size said: " + report);
+    PeakResident peak;
+    if (std::sscanf(report.c_str(), "%lf %lf %lf %lf", &peak.load, &peak.turns, &peak.save,
+                    &peak.end) != 4) {
+        throw Failure("The run of the steps for their resident size said: " + report);
     }
-    return resident;
+    return peak;
 }
 
 bool isResidentSizeRun(int argc, char** argv) {
     return argc == 9 && argv[1] == kFlag;
 }
 
-int runTurnsForResidentSize(int, char** argv) {
+int runStepsForResidentSize(int, char** argv) {
     try {
         const Folder folder(argv[2]);
         FixedClock clock;
         ScriptedDraws random;
         SilentFrontEnd frontEnd;
         Dialogue dialogue(folder, clock, random);
+        PeakResident peak;
+
+        resetPeak();
+        dialogue.RE2.load(folder, files::WordsForSearch);
+        dialogue.RE2.indexed<WordsIndex>();
+        peak.load = statusSize("VmHWM");
+
+        resetPeak();
         const auto turn = [&](const char* phrase, DialogueState start) {
             dialogue.state = std::move(start);
             dialogue.turn(phrase, previousLine(), frontEnd);
@@ -111,7 +132,14 @@ int runTurnsForResidentSize(int, char** argv) {
         if (random.offScript()) {
             throw Failure("a turn drew off its script");
         }
-        std::printf("%.0f %.0f\n", statusSize("VmRSS"), statusSize("VmHWM"));
+        peak.turns = statusSize("VmHWM");
+
+        resetPeak();
+        dialogue.RE2.load(folder, files::WordsForLearning);
+        dialogue.RE2.save(folder, files::WordsForLearning);
+        peak.save = statusSize("VmHWM");
+        peak.end = statusSize("VmRSS");
+        std::printf("%.0f %.0f %.0f %.0f\n", peak.load, peak.turns, peak.save, peak.end);
         return 0;
     } catch (const std::exception& failure) {
         std::printf("%s\n", failure.what());

@@ -124,7 +124,8 @@ int ScriptedDraws::below(int n) {
     return kDraws[next_++];
 }
 
-Base::Base(const fs::path& root, const PhraseList& shipped, int lines) : folder(root) {
+Base::Base(const fs::path& root, const PhraseList& shipped, int lines, Form form)
+    : folder(root), form_(form) {
     fs::create_directories(root / "Base");
     const fs::path data = fs::path(ORLEVAN_SHIPPED_DATA) / "Base";
     for (const char* name :
@@ -147,9 +148,13 @@ Base::Base(const fs::path& root, const PhraseList& shipped, int lines) : folder(
     learnTurn.start.LastReply = casing::lower(parseWordsLine(base.line(middle.main)).key);
 
     original_ = base.lines();
-    base.save(folder, files::WordsForLearning);
+    text = joinTextLines(original_);
+    if (form == Form::Plain) {
+        folder.write(files::WordsForLearning, text);
+    } else {
+        base.save(folder, files::WordsForLearning);
+    }
     originalW2_.load(folder, files::W2);
-    text = joinTextLines(base.lines());
     words = folder.read(files::WordsForLearning);
     w2 = folder.read(files::W2);
     for (const auto& [turn, source] : {std::pair{&keyTurn, ReplySource::Key},
@@ -163,13 +168,17 @@ Base::Base(const fs::path& root, const PhraseList& shipped, int lines) : folder(
 }
 
 void Base::restore() {
+    PhraseList w2 = originalW2_;
+    w2.save(folder, files::W2);
+    if (form_ == Form::Plain) {
+        folder.write(files::WordsForLearning, text);
+        return;
+    }
     // Lines of their own: lines shared with another list would be copied,
     // and their index made again, at the turn's first edit.
     PhraseList words(original_);
     words.indexed<WordsIndex>();
     words.save(folder, files::WordsForLearning);
-    PhraseList w2 = originalW2_;
-    w2.save(folder, files::W2);
 }
 
 std::string Base::learnOnce() {
@@ -211,10 +220,12 @@ public:
     }
     ~Corpus() { fs::remove_all(root_); }
 
-    Base& base(int lines) {
-        auto& made = bases_[lines];
+    Base& base(int lines, Form form) {
+        auto& made = bases_[{lines, form}];
         if (!made) {
-            made = std::make_unique<Base>(root_ / std::to_string(lines), shipped_, lines);
+            const std::string name =
+                std::to_string(lines) + (form == Form::Plain ? "-plain" : "-rich");
+            made = std::make_unique<Base>(root_ / name, shipped_, lines, form);
         }
         return *made;
     }
@@ -222,14 +233,14 @@ public:
 private:
     fs::path root_;
     PhraseList shipped_;
-    std::map<int, std::unique_ptr<Base>> bases_;
+    std::map<std::pair<int, Form>, std::unique_ptr<Base>> bases_;
 };
 
 } // namespace
 
-Base& baseOf(int lines) {
+Base& baseOf(int lines, Form form) {
     static Corpus corpus;
-    return corpus.base(lines);
+    return corpus.base(lines, form);
 }
 
 } // namespace orlevan::bench

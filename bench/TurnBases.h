@@ -60,11 +60,15 @@ struct TurnSetUp {
     int answeringLine = 0; // the line that answers it; 0 for a learning turn
 };
 
+// How the phrase base is stored: as the program's own save leaves it, or as
+// plain text, as a base made or grown outside the program comes.
+enum class Form { Rich, Plain };
+
 // A working folder holding a phrase base of `lines` lines and the shipped
 // other files of a turn.
 class Base {
 public:
-    Base(const std::filesystem::path& root, const PhraseList& shipped, int lines);
+    Base(const std::filesystem::path& root, const PhraseList& shipped, int lines, Form form);
 
     Folder folder;
     std::string text;  // the phrase base as plain text: its lines, each ended by CR LF
@@ -80,15 +84,17 @@ public:
     TurnSetUp learnTurn;  // no line answers; the previous reply was the key of a
                           // main line in the middle, which gains the phrase as an answer
 
-    // Puts back the files a learning turn changes, as the program's own last
-    // save would have left them: written through this folder, its lines known
-    // with their index, and nobody else holding them.
+    // Puts back the files a learning turn changes. A rich-text base is left
+    // as the program's own last save would have left it: written through
+    // this folder, its lines known with their index, and nobody else holding
+    // them; a plain one is written as it was made.
     void restore();
     // One learning turn, checked, whose files give the floor its sizes; an
     // empty text when all went as planned, else what went wrong.
     std::string learnOnce();
 
 private:
+    Form form_;
     std::vector<std::string> original_;
     PhraseList originalW2_;
 };
@@ -96,8 +102,8 @@ private:
 // The line before each phrase in the pane: none of the turns is a repetition.
 const std::string& previousLine();
 
-// The bases by number of lines, made at first use in a scratch folder that
-// goes with the program.
-Base& baseOf(int lines);
+// The bases by number of lines and form, made at first use in a scratch
+// folder that goes with the program.
+Base& baseOf(int lines, Form form = Form::Rich);
 
 } // namespace orlevan::bench

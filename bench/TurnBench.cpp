@@ -8,8 +8,12 @@
 //       made a key and added as an answer to a line in the middle; the floor
 //       is writing the two changed files once each as a plain program would,
 //       open, write, fsync, close.
-// ResidentSize runs the four turns on the largest base in a fresh process and
-// reports its resident size (and its peak) beside the base's size as text.
+// FirstLoad reads the largest base in a run that has not read it before and
+// makes its index, beside reading the file's bytes.
+// PeakResidentRich loads the largest base, runs the four turns on it and saves it,
+// in a fresh process, and reports the peak resident size of each step beside
+// the base's size as text; PeakResidentPlain does the same on a plain-text
+// base of 200 MB of text.
 //
 // Run with --benchmark_repetitions=N: the table of ratios then takes medians.
 
@@ -17,6 +21,7 @@
 #include "ResidentSize.h"
 #include "TurnBases.h"
 #include "engine/Dialogue.h"
+#include "engine/WordsIndex.h"
 #include "platform/system/Failure.h"
 
 #include <cstring>
@@ -91,6 +96,34 @@ void FloorBranchTurn(benchmark::State& state) {
     FloorAnsweredTurn(state);
 }
 
+// The phrase base read by a run that has not read it before, and its index
+// made, as the first turn after start-up finds them; the floor reads the
+// file's bytes.
+void FirstLoad(benchmark::State& state) {
+    try {
+        const Base& base = baseOf(static_cast<int>(state.range(0)));
+        for (auto _ : state) {
+            const orlevan::Folder fresh(base.folder.root());
+            orlevan::PhraseList words;
+            words.load(fresh, orlevan::files::WordsForSearch);
+            benchmark::DoNotOptimize(&words.indexed<orlevan::WordsIndex>());
+        }
+        countBase(state, base);
+    } catch (const std::exception& failure) {
+        state.SkipWithError(failure.what());
+    }
+}
+
+void FloorFirstLoad(benchmark::State& state) {
+    const Base& base = baseOf(static_cast<int>(state.range(0)));
+    std::string bytes;
+    for (auto _ : state) {
+        base.folder.read(orlevan::files::WordsForSearch, bytes);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    countBase(state, base);
+}
+
 // Runs `measure` on the base of the benchmark's size once a learning turn
 // on it has been checked; a problem skips the benchmark with its message.
 template <typename Measure> void onLearntBase(benchmark::State& state, Measure measure) {
@@ -151,21 +184,43 @@ void FloorLearnTurn(benchmark::State& state) {
     });
 }
 
-// A fresh process, so that nothing this one holds for the other benchmarks counts.
-void ResidentSize(benchmark::State& state) {
-    onLearntBase(state, [&](Base& base) {
-        Resident resident;
-        for (auto _ : state) {
-            resident = residentSizeOfTurns(base);
-        }
-        base.restore();
-        const double text = static_cast<double>(base.text.size());
-        state.counters["text_MB"] = text / 1e6;
-        state.counters["resident_MB"] = resident.now / 1e6;
-        state.counters["peak_MB"] = resident.peak / 1e6;
-        state.counters["resident_per_text"] = resident.now / text;
-        state.counters["peak_per_text"] = resident.peak / text;
-    });
+// Each step in a fresh process, so that nothing this one holds for the
+// other benchmarks counts. The peaks stand beside the size of the base as
+// text: holding the lines of a file costs that much at the least.
+void reportPeaks(benchmark::State& state, Base& base) {
+    PeakResident peak;
+    for (auto _ : state) {
+        peak = peakResidentOf(base);
+    }
+    base.restore();
+    const double text = static_cast<double>(base.text.size());
+    state.counters["text_MB"] = text / 1e6;
+    state.counters["load_peak_MB"] = peak.load / 1e6;
+    state.counters["turn_peak_MB"] = peak.turns / 1e6;
+    state.counters["save_peak_MB"] = peak.save / 1e6;
+    state.counters["load_per_text"] = peak.load / text;
+    state.counters["turn_per_text"] = peak.turns / text;
+    state.counters["save_per_text"] = peak.save / text;
+    state.counters["end_per_text"] = peak.end / text;
+}
+
+// The base as the program's own save leaves it, of so many lines.
+void PeakResidentRich(benchmark::State& state) {
+    onLearntBase(state, [&](Base& base) { reportPeaks(state, base); });
+}
+
+// A plain-text base of so many megabytes of text, as one made outside the
+// program comes to it.
+void PeakResidentPlain(benchmark::State& state) {
+    try {
+        // The numbered bases' lines have one length on average, whatever their number.
+        const Base& sample = baseOf(10'000);
+        const double lineBytes = static_cast<double>(sample.text.size()) / 10'000;
+        const auto lines = static_cast<int>(static_cast<double>(state.range(0)) * 1e6 / lineBytes);
+        reportPeaks(state, baseOf(lines, Form::Plain));
+    } catch (const std::exception& failure) {
+        state.SkipWithError(failure.what());
+    }
 }
 
 void smallBases(benchmark::internal::Benchmark* b) {
@@ -195,11 +250,14 @@ BENCHMARK(BranchTurn)->Apply(largeBase);
 BENCHMARK(FloorBranchTurn)->Apply(largeBase);
 BENCHMARK(LearnTurn)->Apply(largeBase);
 BENCHMARK(FloorLearnTurn)->Apply(largeBase);
-BENCHMARK(ResidentSize)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstLoad)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(FloorFirstLoad)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeakResidentRich)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(PeakResidentPlain)->Arg(200)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (isResidentSizeRun(argc, argv)) {
-        return runTurnsForResidentSize(argc, argv);
+        return runStepsForResidentSize(argc, argv);
     }
     return orlevan::bench::runWithFloors(argc, argv);
 }

@@ -49,10 +49,13 @@ constexpr std::array<std::string_view, 7> kOtherFiles = {
 // Windows-1251 text with Russian in it is almost never valid UTF-8, so a
 // file whose every line is, and that has any byte above ASCII, was saved
 // as UTF-8: the program would show its Russian as gibberish.
-bool savedAsUtf8(const std::vector<std::string>& lines) {
+// Lines are a vector of strings or the lines of a list as loaded, which are
+// checked where they lie rather than copied.
+template <typename Lines> bool savedAsUtf8(const Lines& lines) {
     bool beyondAscii = false;
     std::string scratch;
-    for (const std::string& line : lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = lines[i];
         const auto trouble = cp1251::convertUtf8(line, scratch);
         if (trouble && trouble->malformed) {
             return false;
@@ -62,14 +65,15 @@ bool savedAsUtf8(const std::vector<std::string>& lines) {
     return beyondAscii;
 }
 
-void checkText(std::string_view name, const std::vector<std::string>& lines, Findings& findings) {
+template <typename Lines>
+void checkText(std::string_view name, const Lines& lines, Findings& findings) {
     if (savedAsUtf8(lines)) {
         findings.add(name, "saved as UTF-8, not Windows-1251 (orlevan-cli import converts it)");
         return;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int number = static_cast<int>(i + 1);
-        if (lines[i].find('\x98') != std::string::npos) {
+        if (std::string_view(lines[i]).find('\x98') != std::string_view::npos) {
             findings.add(name, number, "byte 0x98, which stands for no Windows-1251 character");
         }
         if (const std::string control = controlCharacterProblem(lines[i]); !control.empty()) {
@@ -101,19 +105,19 @@ void checkDamage(FileDamage damage, int linesRead, std::string_view name, Findin
     }
 }
 
-// The file's lines, or nothing when it is missing or does not read.
+// Whether the file is there and reads; when it is not, that is the finding.
 template <typename Read>
-std::optional<std::vector<std::string>> linesOf(const Folder& folder, std::string_view name,
-                                                Findings& findings, Read read) {
+bool reads(const Folder& folder, std::string_view name, Findings& findings, Read read) {
     if (!folder.find(name)) {
         findings.add(name, "missing");
-        return std::nullopt;
+        return false;
     }
     try {
-        return read();
+        read();
+        return true;
     } catch (const std::exception& failure) {
         findings.add(name, failureMessage(failure));
-        return std::nullopt;
+        return false;
     }
 }
 
@@ -122,21 +126,16 @@ std::optional<std::vector<std::string>> linesOf(const Folder& folder, std::strin
 void checkFiles(const Folder& folder, Findings& findings) {
     PhraseList buffer;
     for (const std::string_view name : kRichTextFiles) {
-        const auto lines = linesOf(folder, name, findings, [&] {
-            buffer.load(folder, name);
-            return buffer.lines();
-        });
-        if (lines) {
+        if (reads(folder, name, findings, [&] { buffer.load(folder, name); })) {
             checkDamage(folder.damaged().damageOf(folder.located(name)), buffer.count(), name,
                         findings);
-            checkText(name, *lines, findings);
+            checkText(name, buffer.buffer(), findings);
         }
     }
     for (const std::string_view name : kPlainTextFiles) {
-        const auto lines =
-            linesOf(folder, name, findings, [&] { return readTextFile(folder, name); });
-        if (lines) {
-            checkText(name, *lines, findings);
+        std::vector<std::string> lines;
+        if (reads(folder, name, findings, [&] { lines = readTextFile(folder, name); })) {
+            checkText(name, lines, findings);
         }
     }
     for (const std::string_view name : kOtherFiles) {

@@ -22,17 +22,21 @@ WordsIndex::WordsIndex(const LineBuffer& lines) : byKey_(learningKey), byFirstWo
     byKey_.reserve(lines.size());
     kinds_.resize(lines.size());
     wordsNeed_.resize(lines.size());
+    // A few lines ahead is far enough for a slot to arrive in time.
+    constexpr std::size_t kAhead = 8;
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i + kAhead < lines.size()) {
+            byKey_.prefetch(lines[i + kAhead]);
+        }
         linked(lines, i);
     }
 }
 
 // Line 0 is the header: no pass and no learning step ever reads it.
-std::uint8_t WordsIndex::kindOf(std::string_view text, std::size_t index) {
+std::uint8_t WordsIndex::kindOf(std::string_view text, const WordsLine& line, std::size_t index) {
     if (index == 0) {
         return 0;
     }
-    const WordsLine line = parseWordsLine(text);
     if (line.fault != LineFault::None) {
         return 0;
     }
@@ -49,7 +53,9 @@ void WordsIndex::linked(const LineBuffer& lines, std::size_t index) {
         wordsNeed_.resize(index + 1);
     }
     const std::string_view text = lines[index];
-    const std::uint8_t kind = kindOf(text, index);
+    // Parsed once for the kind and for the characters its words need.
+    const WordsLine line = parseWordsLine(text);
+    const std::uint8_t kind = kindOf(text, line, index);
     kinds_[index] = kind;
     const auto at = static_cast<std::uint32_t>(index);
     if (kind & kWellFormed) {
@@ -57,7 +63,7 @@ void WordsIndex::linked(const LineBuffer& lines, std::size_t index) {
     }
     if (kind & kAnswers) {
         byFirstWord_.link(lines, at);
-        wordsNeed_[index] = wordsNeed(text, parseWordsLine(text));
+        wordsNeed_[index] = wordsNeed(text, line);
     }
     if (kind & kCaretKey) {
         caretKeys_.insert(std::upper_bound(caretKeys_.begin(), caretKeys_.end(), at), at);

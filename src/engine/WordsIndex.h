@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/KeyChains.h"
+#include "engine/WordsLine.h"
 #include "platform/kb/LineContent.h"
 
 #include <cstdint>
@@ -43,7 +44,7 @@ private:
         // is longer than its learning key, so it is asked apart.
         kCaretKey = 4,
     };
-    static std::uint8_t kindOf(std::string_view text, std::size_t index);
+    static std::uint8_t kindOf(std::string_view text, const WordsLine& line, std::size_t index);
 
     std::vector<std::uint8_t> kinds_;
     std::vector<std::uint64_t> wordsNeed_; // of the lines that answer (KeyMatch.h)

@@ -3,17 +3,15 @@
 namespace orlevan {
 
 void LineBuffer::append(std::string_view line) {
-    const std::size_t start = text_.size();
-    text_.append(line);
-    endLine(start);
+    spans_.push_back({edits_.size() | kEdited, line.size()});
+    edits_.append(line);
 }
 
 // The old text stays behind in the buffer until the file is read afresh;
 // an edit touches one line, so that costs little.
 void LineBuffer::replace(std::size_t index, std::string_view line) {
-    const std::size_t start = text_.size();
-    text_.append(line);
-    spans_[index] = {start, line.size()};
+    spans_[index] = {edits_.size() | kEdited, line.size()};
+    edits_.append(line);
 }
 
 void LineBuffer::erase(std::size_t index) {
@@ -22,6 +20,7 @@ void LineBuffer::erase(std::size_t index) {
 
 void LineBuffer::clear() {
     text_.clear();
+    edits_.clear();
     spans_.clear();
 }
 

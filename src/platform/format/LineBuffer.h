@@ -10,6 +10,10 @@ namespace orlevan {
 // Lines kept back to back in one text, each a span of it. A list of a
 // hundred thousand lines is then two allocations, not a hundred thousand,
 // and copying or reloading it reuses the memory it already has.
+//
+// Lines added or changed once the buffer is made go to a text of their own,
+// so the text a file was read into never grows: growing it would move it,
+// and hold it twice for a moment, for the sake of one line.
 class LineBuffer {
 public:
     struct Span {
@@ -20,7 +24,9 @@ public:
     std::size_t size() const { return spans_.size(); }
     bool empty() const { return spans_.empty(); }
     std::string_view operator[](std::size_t index) const {
-        return std::string_view(text_).substr(spans_[index].offset, spans_[index].length);
+        const Span& span = spans_[index];
+        const std::string& text = (span.offset & kEdited) != 0 ? edits_ : text_;
+        return {text.data() + (span.offset & ~kEdited), span.length};
     }
 
     void append(std::string_view line);
@@ -29,8 +35,8 @@ public:
     void clear();
     void dropTrailingEmptyLine();
 
-    // Building in place: the text of the line being made grows at the end,
-    // and endLine() closes it.
+    // Building in place, from an empty buffer: the text of the line being
+    // made grows at the end, and endLine() closes it.
     std::string& text() { return text_; }
     void endLine(std::size_t start) { spans_.push_back({start, text_.size() - start}); }
     void markLine(std::size_t offset, std::size_t length) { spans_.push_back({offset, length}); }
@@ -40,7 +46,11 @@ public:
     static LineBuffer of(const std::vector<std::string>& lines);
 
 private:
+    // Marks the offset of a span in edits_.
+    static constexpr std::size_t kEdited = std::size_t{1} << 63;
+
     std::string text_;
+    std::string edits_;
     std::vector<Span> spans_;
 };
 

@@ -3,6 +3,10 @@
 #include "platform/format/Cp1251.h"
 #include "platform/format/Rtf.h"
 #include "platform/format/TextLines.h"
+#include "platform/system/ContentHash.h"
+#include "platform/system/Failure.h"
+#include "platform/system/FileReading.h"
+#include "platform/system/OpenFile.h"
 
 namespace orlevan {
 
@@ -20,6 +24,27 @@ FileDamage readLines(std::string&& bytes, LineBuffer& lines) {
     lines.text().swap(bytes);
     splitInPlace(lines);
     return damage;
+}
+
+FileDamage readLines(const OpenFile& file, std::string_view name, std::uint64_t& hash,
+                     LineBuffer& lines) {
+    if (rtf::looksLikeRtf(file.head(5))) {
+        FileReading reading(file);
+        const FileDamage damage = rtf::readParagraphs(reading, reading.size(), lines);
+        reading.readRest();
+        if (!reading.complete()) {
+            throw Failure::cannotOpen(name);
+        }
+        lines.dropTrailingEmptyLine();
+        hash = reading.hash();
+        return damage;
+    }
+    std::string bytes;
+    if (!file.readAll(bytes)) {
+        throw Failure::cannotOpen(name);
+    }
+    hash = contentHash(bytes);
+    return readLines(std::move(bytes), lines);
 }
 
 } // namespace orlevan

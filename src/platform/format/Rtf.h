@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/format/ByteSource.h"
 #include "platform/format/FileDamage.h"
 #include "platform/format/LineBuffer.h"
 #include "platform/system/ByteSink.h"
@@ -27,6 +28,9 @@ std::vector<std::string> readParagraphs(std::string_view document);
 // what was read is only the part before the cut), or nested deeper than any
 // editor writes.
 FileDamage readParagraphs(std::string_view document, LineBuffer& lines);
+// The same from a source of `size` bytes (0 when not known), which is read
+// a window at a time and never held whole.
+FileDamage readParagraphs(ByteSource& source, std::size_t size, LineBuffer& lines);
 
 // A document holding `lines`, each followed by a paragraph mark, that
 // readParagraphs gives back unchanged (plus the empty text after the last mark).

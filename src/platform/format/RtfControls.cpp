@@ -32,16 +32,15 @@ constexpr std::array<signed char, 256> kHexValue = [] {
     return values;
 }();
 
-// The byte two hexadecimal digits spell, indexed by the digits' two bytes;
-// -1 where either is no digit.
-const std::array<short, 65536> kHexPairValue = [] {
-    std::array<short, 65536> values{};
-    for (std::size_t pair = 0; pair < values.size(); ++pair) {
-        const int high = kHexValue[pair >> 8];
-        const int low = kHexValue[pair & 0xFF];
-        values[pair] = static_cast<short>(high < 0 || low < 0 ? -1 : high * 16 + low);
+// Bytes that are text as they stand: all but those that end a run of text
+// in Reader::read.
+constexpr std::array<bool, 256> kPlainText = [] {
+    std::array<bool, 256> plain{};
+    plain.fill(true);
+    for (const unsigned char c : {'\\', '{', '}', '\r', '\n'}) {
+        plain[c] = false;
     }
-    return values;
+    return plain;
 }();
 
 } // namespace
@@ -83,30 +82,38 @@ void Reader::readHexByte() {
     }
     unspokenCharacter_ = false;
     const ByteMap& map = bytes();
-    // Text beyond ASCII is one \'hh after another: take the whole row here,
-    // four source bytes at a time, gathered in a small buffer so the line
-    // grows once per row, not per byte.
-    std::array<char, 64> row{};
+    // Text beyond ASCII is one \'hh after another, with plain bytes (spaces,
+    // punctuation, digits) between: take the whole row here, gathered in a
+    // small buffer so the line grows once per row, not per byte. A plain
+    // byte is read just as readTextRun reads it.
+    std::array<char, 256> row; // only its filled part is ever read
     std::size_t filled = 0;
     row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(high * 16 + low)));
     // Locals, since every byte stored in the row could otherwise alias them.
     const auto* const source = reinterpret_cast<const unsigned char*>(doc_.data());
     const std::size_t size = doc_.size();
+    const bool rawText = map.isCp1251;
     std::size_t pos = pos_;
+    // Which of the two comes next is a toss-up at every word's edge, so the
+    // step is worked out without branching on it; a byte that is neither
+    // (a brace, a control word, a line end), and the last bytes of the
+    // window, go back to the main loop.
     while (pos + 3 < size) {
-        const int value =
-            source[pos] == '\\' && source[pos + 1] == '\''
-                ? kHexPairValue[static_cast<std::size_t>(source[pos + 2]) << 8 | source[pos + 3]]
-                : -1;
-        if (value < 0) {
+        const unsigned char c = source[pos];
+        const bool hex = c == '\\' && source[pos + 1] == '\'';
+        const int highDigit = kHexValue[source[pos + 2]];
+        const int lowDigit = kHexValue[source[pos + 3]];
+        if (!(hex ? (highDigit | lowDigit) >= 0 : kPlainText[c])) {
             break;
         }
+        auto byte = static_cast<unsigned char>(hex ? highDigit * 16 + lowDigit : c);
+        byte = rawText ? byte : map.toCp1251(byte);
+        pos += hex ? 4 : 1;
         if (filled == row.size()) {
             line_.append(row.data(), filled);
             filled = 0;
         }
-        row[filled++] = static_cast<char>(map.toCp1251(static_cast<unsigned char>(value)));
-        pos += 4;
+        row[filled++] = static_cast<char>(byte);
     }
     pos_ = pos;
     line_.append(row.data(), filled);
@@ -144,20 +151,25 @@ void Reader::readControlSymbol(unsigned char symbol) {
 }
 
 void Reader::readControlWord() {
-    const std::size_t nameStart = pos_;
-    while (pos_ < doc_.size() && isLetter(byteAt(pos_))) {
+    // The name is kept only as far as a known word could go; a longer one
+    // is read past, however long, and may run on past the window.
+    std::array<char, kMaxControlWordLength + 1> letters{};
+    std::size_t length = 0;
+    while (has(1) && isLetter(byteAt(pos_))) {
+        letters[std::min(length, kMaxControlWordLength)] = doc_[pos_];
+        ++length;
         ++pos_;
     }
-    const std::string_view name = doc_.substr(nameStart, pos_ - nameStart);
+    const std::string_view name(letters.data(), std::min(length, letters.size()));
 
     bool hasParameter = false;
     bool negative = false;
     long long parameter = 0;
-    if (pos_ + 1 < doc_.size() && byteAt(pos_) == '-' && isDigit(byteAt(pos_ + 1))) {
+    if (has(2) && byteAt(pos_) == '-' && isDigit(byteAt(pos_ + 1))) {
         negative = true;
         ++pos_;
     }
-    while (pos_ < doc_.size() && isDigit(byteAt(pos_))) {
+    while (has(1) && isDigit(byteAt(pos_))) {
         hasParameter = true;
         parameter = std::min(parameter * 10 + (byteAt(pos_) - '0'), kParameterLimit);
         ++pos_;
@@ -165,11 +177,11 @@ void Reader::readControlWord() {
     if (negative) {
         parameter = -parameter;
     }
-    if (pos_ < doc_.size() && byteAt(pos_) == ' ') {
+    if (has(1) && byteAt(pos_) == ' ') {
         ++pos_;
     }
 
-    const ControlWord word = name.size() <= kMaxControlWordLength
+    const ControlWord word = length <= kMaxControlWordLength
                                  ? lookUpControlWord(name)
                                  : ControlWord{name, WordKind::Formatting};
     if (fallbackToSkip_ > 0) {
@@ -283,9 +295,12 @@ void Reader::readUnicodeCharacter(long long parameter) {
     }
 }
 
+// What lies past the window is dropped as the window moves on.
 void Reader::skipBinary(long long length) {
-    const auto remaining = static_cast<long long>(doc_.size() - pos_);
-    pos_ += static_cast<std::size_t>(std::clamp(length, 0LL, remaining));
+    const auto skipped = static_cast<std::size_t>(std::max(length, 0LL));
+    const std::size_t inWindow = std::min(skipped, doc_.size() - pos_);
+    pos_ += inWindow;
+    binaryToSkip_ = skipped - inWindow;
 }
 
 } // namespace orlevan::rtf

@@ -22,9 +22,16 @@ constexpr std::array<bool, 256> kEndsTextRun = [] {
     return ends;
 }();
 
+// The most any step of the reading but a control word looks ahead: the
+// header and the letter after it, a backslash with a hexadecimal byte.
+constexpr std::size_t kLookahead = 8;
+
 } // namespace
 
 FileDamage Reader::read() {
+    // A small document needs no more window than itself.
+    held_.resize(std::max(size_ > 0 ? std::min(window_, size_) : window_, 2 * kLookahead));
+    has(kLookahead);
     const bool validHeader = doc_.starts_with(kHeader) &&
                              (doc_.size() == kHeader.size() || !isLetter(byteAt(kHeader.size())));
     if (!validHeader) {
@@ -32,9 +39,15 @@ FileDamage Reader::read() {
     }
     groups_.emplace_back();
     lines_.clear();
-    lines_.reserveLines(expectedLineCount());
+    // The text of a document is never longer than the document. Room for
+    // that much takes address space, not memory, until it is filled, and
+    // the text never has to move (and be held twice) while it grows.
+    line_.reserve(size_);
     pos_ = 1;
-    while (pos_ < doc_.size() && !finished_) {
+    while (!finished_) {
+        if (!has(kLookahead) && pos_ == doc_.size()) {
+            break;
+        }
         std::size_t runEnd = pos_;
         while (runEnd < doc_.size() && !kEndsTextRun[byteAt(runEnd)]) {
             ++runEnd;
@@ -127,18 +140,29 @@ void Reader::add1251(unsigned char byte) {
     }
 }
 
-// Editors end each paragraph's source line, so the line ends of the source
-// foretell the number of lines; the bound keeps a hostile run of line ends
-// from reserving more than a document of paragraph marks would need.
-std::size_t Reader::expectedLineCount() const {
-    constexpr std::size_t kShortestParagraph = std::string_view("\\par\n").size();
-    std::size_t sourceLines = 0;
-    for (const char* at = doc_.data();
-         const void* found = std::memchr(at, '\n', doc_.data() + doc_.size() - at);) {
-        ++sourceLines;
-        at = static_cast<const char*>(found) + 1;
+bool Reader::has(std::size_t count) {
+    if (doc_.size() - pos_ < count && !sourceEnded_) {
+        moveWindow();
     }
-    return std::min(sourceLines, doc_.size() / kShortestParagraph) + 1;
+    return doc_.size() - pos_ >= count;
+}
+
+// The bytes not read yet go to the window's start, and the rest of it fills
+// from the source; \bin data that lay past the window is dropped as it comes.
+void Reader::moveWindow() {
+    const std::size_t kept = doc_.size() - pos_;
+    std::memmove(held_.data(), doc_.data() + pos_, kept);
+    std::size_t filled = kept;
+    while (filled < held_.size() && !sourceEnded_) {
+        const std::size_t got = source_.get(held_.data() + filled, held_.size() - filled);
+        sourceEnded_ = got == 0;
+        const std::size_t dropped = std::min(got, binaryToSkip_);
+        binaryToSkip_ -= dropped;
+        std::memmove(held_.data() + filled, held_.data() + filled + dropped, got - dropped);
+        filled += got - dropped;
+    }
+    doc_ = std::string_view(held_.data(), filled);
+    pos_ = 0;
 }
 
 // A \uN that 1251 lacks and that no fallback followed.
@@ -154,7 +178,12 @@ bool looksLikeRtf(std::string_view bytes) {
 }
 
 FileDamage readParagraphs(std::string_view document, LineBuffer& lines) {
-    return Reader(document, lines).read();
+    ViewSource source(document);
+    return Reader(source, document.size(), lines).read();
+}
+
+FileDamage readParagraphs(ByteSource& source, std::size_t size, LineBuffer& lines) {
+    return Reader(source, size, lines).read();
 }
 
 std::vector<std::string> readParagraphs(std::string_view document) {

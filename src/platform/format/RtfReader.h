@@ -46,6 +46,7 @@
 //   cut-off \'h, control word or group ends the text there. Every byte is
 //   looked at a bounded number of times, so reading time is linear.
 
+#include "platform/format/ByteSource.h"
 #include "platform/format/FileDamage.h"
 #include "platform/format/LineBuffer.h"
 #include "platform/format/RtfCodePages.h"
@@ -76,10 +77,18 @@ struct GroupState {
 
 // Reads one document; RtfReader.cpp holds the reading of text, groups and
 // lines, RtfControls.cpp the control words and symbols.
+//
+// The document comes from a source through a window of `window` bytes, so a
+// large one is never held whole: only the window and the lines read. Every
+// control word that could run past the window's end asks for more first.
 class Reader {
 public:
+    static constexpr std::size_t kWindow = 1024 * 1024;
+
     // Reads into `lines`, which is emptied first (keeping its memory).
-    Reader(std::string_view document, LineBuffer& lines) : doc_(document), lines_(lines) {}
+    // `size` is the document's size when known, 0 when not.
+    Reader(ByteSource& source, std::size_t size, LineBuffer& lines, std::size_t window = kWindow)
+        : source_(source), size_(size), window_(window), lines_(lines) {}
 
     // What was wrong with the document, if anything.
     FileDamage read();
@@ -89,6 +98,10 @@ private:
     bool inText() const { return groups_.back().destination == Destination::Text; }
     bool atRoot() const { return groups_.size() == 1 && excessDepth_ == 0; }
     unsigned char byteAt(std::size_t pos) const { return static_cast<unsigned char>(doc_[pos]); }
+    // Whether `count` bytes from pos_ are in the window, moving it on first
+    // when they are not and the document goes on.
+    bool has(std::size_t count);
+    void moveWindow();
 
     void readTextRun(std::size_t end);
     void readControl();
@@ -104,7 +117,6 @@ private:
     void endLine();
     void add1251(unsigned char byte);
     void resolveUnspokenCharacter();
-    std::size_t expectedLineCount() const;
     // The code page of the current group's font.
     const ByteMap& bytes() {
         GroupState& group = state();
@@ -115,8 +127,14 @@ private:
         return *group.bytes;
     }
 
-    std::string_view doc_;
-    std::size_t pos_ = 0;
+    ByteSource& source_;
+    std::size_t size_;
+    std::size_t window_;
+    std::string held_; // the window's bytes
+    bool sourceEnded_ = false;
+    std::size_t binaryToSkip_ = 0; // \bin data past the window
+    std::string_view doc_;         // the part of the document in the window
+    std::size_t pos_ = 0;          // in the window
     std::vector<GroupState> groups_;
     std::size_t excessDepth_ = 0;
     bool tooDeep_ = false;

@@ -6,7 +6,6 @@
 #include "platform/kb/DamagedFiles.h"
 #include "platform/kb/KnownFiles.h"
 #include "platform/system/ByteSink.h"
-#include "platform/system/ContentHash.h"
 #include "platform/system/Failure.h"
 #include "platform/system/Folder.h"
 #include "platform/system/OpenFile.h"
@@ -19,15 +18,11 @@ Folder::Lines Folder::loadLines(std::string_view name) const {
         damaged_->loaded(file.path, name, same->damage);
         return {same->content, file.path};
     }
-    std::string bytes;
-    if (!file.readAll(bytes)) {
-        throw Failure::cannotOpen(name);
-    }
+    auto content = std::make_shared<LineContent>();
+    std::uint64_t hash = 0;
+    const FileDamage damage = readLines(file, name, hash, content->lines);
     // A file that changed while it was read is read again at its next use.
     const bool held = file.stampHeld();
-    const std::uint64_t hash = contentHash(bytes);
-    auto content = std::make_shared<LineContent>();
-    const FileDamage damage = readLines(std::move(bytes), content->lines);
     if (held) {
         known_->remember(file.path, file.stamp, file.seenAt, {hash, content, damage});
     }

@@ -324,10 +324,9 @@ void replaceFile(const fs::path& path, std::string_view bytes, std::string_view 
     replaceFile(path, bytesMaker(bytes), spelledName);
 }
 
-void createFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
+void createFile(const fs::path& path, const ContentMaker& make, std::string_view spelledName) {
     std::uint64_t hash = 0;
-    PendingFile copy =
-        writtenCopy(folderOf(path), bytesMaker(bytes), newFileMode(), spelledName, hash);
+    PendingFile copy = writtenCopy(folderOf(path), make, newFileMode(), spelledName, hash);
     if (::link(copy.hiddenName().c_str(), path.c_str()) != 0 && errno != EEXIST) {
         throw Failure::cannotCreate(spelledName);
     }

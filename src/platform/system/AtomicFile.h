@@ -79,9 +79,9 @@ StagedReplacement stageReplacement(const std::filesystem::path& path, const Cont
 std::vector<std::filesystem::path> abandonedCopies(const std::filesystem::path& folder);
 void removeAbandonedCopies(const std::filesystem::path& folder);
 
-// Creates `path` holding `bytes`; a file that already has that name is left
-// as it is.
-void createFile(const std::filesystem::path& path, std::string_view bytes,
+// Creates `path` with the content `make` makes; a file that already has that
+// name is left as it is.
+void createFile(const std::filesystem::path& path, const ContentMaker& make,
                 std::string_view spelledName);
 
 } // namespace orlevan

@@ -7,6 +7,7 @@
 #include "platform/system/AtomicFile.h"
 #include "platform/system/Failure.h"
 #include "platform/system/FileDescriptor.h"
+#include "platform/system/FileReading.h"
 #include "platform/system/FolderListings.h"
 #include "platform/system/OpenFile.h"
 
@@ -247,10 +248,26 @@ void Folder::keepDamagedOriginal(const fs::path& path, std::string_view name) co
     if (keepAs.empty()) {
         return;
     }
-    std::string original;
-    const auto file = OpenFile::open(path);
-    if (file && file->readAll(original)) {
-        createFile(keepAs, original, name);
+    // Copied a piece at a time, as a damaged base may be large. An original
+    // that cannot be read whole is not kept, and nothing is left of its copy.
+    struct Unreadable {};
+    if (const auto file = OpenFile::open(path)) {
+        try {
+            createFile(
+                keepAs,
+                [&file](ByteSink& sink) {
+                    FileReading reading(*file);
+                    std::vector<char> piece(256 * 1024);
+                    while (const std::size_t got = reading.get(piece.data(), piece.size())) {
+                        sink.put(std::string_view(piece.data(), got));
+                    }
+                    if (!reading.complete()) {
+                        throw Unreadable{};
+                    }
+                },
+                name);
+        } catch (const Unreadable&) {
+        }
     }
     damaged_->settled(path);
 }

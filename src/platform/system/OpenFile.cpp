@@ -2,6 +2,7 @@
 
 #include "platform/system/ContentHash.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,6 +47,14 @@ bool OpenFile::readAll(std::string& bytes) const {
         filled += static_cast<std::size_t>(got);
     }
     return true;
+}
+
+std::string OpenFile::head(std::size_t size) const {
+    std::string bytes(std::min(size, static_cast<std::size_t>(std::max<off_t>(stamp.size, 0))),
+                      '\0');
+    const ssize_t got = readAt(fd.get(), bytes.data(), bytes.size(), 0);
+    bytes.resize(static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+    return bytes;
 }
 
 std::optional<std::uint64_t> OpenFile::hashAll() const {

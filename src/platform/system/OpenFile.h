@@ -26,6 +26,9 @@ struct OpenFile {
     // The whole content as stamped, into `bytes`; false on an error or when
     // the file was cut while being read.
     bool readAll(std::string& bytes) const;
+    // The first bytes of the content as stamped, up to `size`: fewer when
+    // the content is shorter or cannot be read.
+    std::string head(std::size_t size) const;
     // The digest of the whole content, read a piece at a time; nothing on an error.
     std::optional<std::uint64_t> hashAll() const;
     // Whether the stamp is still the one the file was opened with.

@@ -117,14 +117,41 @@ TEST(PhraseList, AChangeMadeByHandIsSeenAtTheNextLoad) {
     EXPECT_EQ(loaded.lines(), (Lines{"FIRST", "second"}));
 }
 
+// A document is read a window at a time; what follows its end, however
+// long, is no line, and a change there is still a change to the file.
+TEST(PhraseList, TheTailAfterADocumentIsNoLineButPartOfTheFile) {
+    ScratchFolder scratch;
+    const Folder folder(scratch.path());
+    const std::string document = PhraseList(Lines{"a", "b"}).toBytes();
+    const std::string tail(3 * 1024 * 1024, 'x');
+    scratch.write("Base.dat", document + tail);
+    PhraseList list;
+    list.load(folder, "Base.dat");
+    EXPECT_EQ(list.lines(), (Lines{"a", "b"}));
+
+    scratch.write("Base.dat", document + tail + "}");
+    list.load(folder, "Base.dat");
+    EXPECT_EQ(list.lines(), (Lines{"a", "b"}));
+    scratch.write("Base.dat", "plain\r\n" + tail);
+    list.load(folder, "Base.dat");
+    EXPECT_EQ(list.lines(), (Lines{"plain", tail}));
+}
+
+// Lines made by the list, read from plain text and read from a document
+// are kept apart from the lines edited later; every mix reads right.
 TEST(PhraseList, EditsKeepEveryOtherLine) {
-    PhraseList list(Lines{"a", "b", "c"});
-    list.replace(1, std::string(1000, 'x'));
-    list.append("d");
-    list.remove(0);
-    EXPECT_EQ(list.lines(), (Lines{std::string(1000, 'x'), "c", "d"}));
-    EXPECT_THROW(list.replace(3, "e"), Failure);
-    EXPECT_EQ(PhraseList::fromBytes(list.toBytes()).lines(), list.lines());
+    const Lines start{"a", "b", "c"};
+    for (PhraseList list : {PhraseList(start), PhraseList::fromBytes("a\r\nb\r\nc\r\n"),
+                            PhraseList::fromBytes(PhraseList(start).toBytes())}) {
+        list.replace(1, std::string(1000, 'x'));
+        list.append("d");
+        list.remove(0);
+        list.append("e");
+        list.replace(2, "D");
+        EXPECT_EQ(list.lines(), (Lines{std::string(1000, 'x'), "c", "D", "e"}));
+        EXPECT_THROW(list.replace(4, "f"), Failure);
+        EXPECT_EQ(PhraseList::fromBytes(list.toBytes()).lines(), list.lines());
+    }
 }
 
 TEST(TextFile, ReadsAnyLineEndsAndWritesCrLf) {
