@@ -52,19 +52,11 @@ void TForm1::showReply(const std::string& reply) {
 }
 
 void TForm1::setClosing(bool closing) {
-    if (closing) {
-        switchOn(T4);
-    } else {
-        T4->stop();
-    }
+    switchOnOrStop(T4, closing);
 }
 
 void TForm1::setFollowUp(bool armed) {
-    if (armed) {
-        switchOn(T9);
-    } else {
-        T9->stop();
-    }
+    switchOnOrStop(T9, armed);
 }
 
 std::optional<std::string> TForm1::partnerFile() const {
@@ -81,11 +73,7 @@ void TForm1::clearInput() {
 void TForm1::InputChange() {
     completion.CandidateIndex = -1;
     MP1.play();
-    if (N24->isChecked()) {
-        switchOn(T11);
-    } else {
-        T11->stop();
-    }
+    switchOnOrStop(T11, N24->isChecked());
 }
 
 } // namespace orlevan
