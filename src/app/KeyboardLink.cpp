@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 
 namespace orlevan {
 
@@ -17,7 +16,7 @@ QLineEdit& KeyboardLink::input() {
 }
 
 QString KeyboardLink::handedOver() const {
-    return form_.Talk->text();
+    return form_.handedOverCompletion();
 }
 
 void KeyboardLink::offerCompletionCommand() {

@@ -111,6 +111,8 @@ public:
     int Tag = 0;
     bool appMessageInstalled() const { return keyHook_ != nullptr; }
     const Folder& folder() const { return folder_; }
+    // The completion that stood when the keyboard was last opened; its F5 appends it.
+    QString handedOverCompletion() const { return handedOver_; }
     // Wakes the resting `timer` whenever what the state timer T1 looks at
     // changes: the input line, the pane, "Speed Word", the focus, status panel 0.
     void wakeOnStateChange(QTimer* timer);
@@ -202,6 +204,7 @@ private:
     ErrorBox errors_;
     WindowEffects effects_{*this};
     QObject* keyHook_ = nullptr;
+    QString handedOver_;
     // T5's ticks still needed for one round over the input line since it
     // last changed; at 0 the guard has looked at every character.
     int unscanned_ = 0;

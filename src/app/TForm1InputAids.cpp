@@ -82,7 +82,7 @@ void TForm1::N22Click() {
     if (!Form4) {
         return;
     }
-    Talk->setText(toQt(completion.CompletionTail));
+    handedOver_ = toQt(completion.CompletionTail);
     openSecondary(this, T1, Form4);
     switchOn(Form4->T1);
 }
