@@ -3,10 +3,7 @@
 #include "Cp1251.h"
 #include "Failure.h"
 #include "QtText.h"
-#include "SecondaryWindow.h"
 #include "TForm1.h"
-
-#include <QAction>
 
 namespace orlevan {
 
@@ -15,7 +12,7 @@ void WindowLink::runHandler(const std::function<void()>& handler) {
 }
 
 void WindowLink::closeSecondary(QWidget* secondary) {
-    orlevan::closeSecondary(&form_, form_.T1, secondary);
+    form_.closeSecondary(secondary);
 }
 
 void WindowLink::storePath(const QString& path) {
@@ -24,12 +21,11 @@ void WindowLink::storePath(const QString& path) {
         throw Failure(cp1251::fromUtf8(
             "Путь файла для внешнего ввода-вывода пуст: укажите файл или нажмите «Отмена»"));
     }
-    form_.ConfigFile.setValueByKey("Adres", spelled);
-    form_.ConfigFile.save(form_.folder());
+    form_.keepPartnerFile(spelled);
 }
 
 void WindowLink::leaveDefaults() {
-    form_.N13->setChecked(false);
+    form_.leaveDefaults();
 }
 
 } // namespace orlevan
