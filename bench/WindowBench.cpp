@@ -22,9 +22,11 @@
 #include "platform/system/Folder.h"
 #include "platform/system/Random.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <cerrno>
 #include <chrono>
 #include <clocale>
@@ -110,9 +112,11 @@ int runChild(const std::string& kind, int argc, char** argv) {
     orlevan::Program program(orlevan::Folder(fs::current_path()), clock, random);
     orlevan::TForm1& window = program.form1;
     FirstPaint watch(window, [&window, active] {
-        window.Input->setText(QStringLiteral("Привет"));
-        window.SpeakClick();
-        window.N24Click();
+        // A phrase said and completion switched on, as the user would.
+        window.findChild<QLineEdit*>("Input")->setText(QStringLiteral("Привет"));
+        QMetaObject::invokeMethod(window.findChild<QTimer*>("T1"), "timeout");
+        window.findChild<QToolButton*>("Speak")->click();
+        window.findChild<QAction*>("N24")->trigger();
         if (active) {
             window.activateWindow();
         }

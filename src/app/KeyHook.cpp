@@ -2,12 +2,14 @@
 
 #include "app/TForm1.h"
 
+#include <utility>
+
 namespace orlevan {
 
-KeyHook::KeyHook(TForm1* form) : QObject(form), form_(form) {}
+KeyHook::KeyHook(QObject* owner, Handler handler) : QObject(owner), handler_(std::move(handler)) {}
 
 bool KeyHook::eventFilter(QObject* receiver, QEvent* event) {
-    return form_->AppMessage(receiver, event);
+    return handler_(receiver, event);
 }
 
 } // namespace orlevan

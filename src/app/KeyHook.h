@@ -1,24 +1,26 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 namespace orlevan {
 
-class TForm1;
-
 // The application-wide message hook: sees every event of every window before
-// the window does, and hands it to TForm1::AppMessage. It never swallows one.
+// the window does, and hands it to the main window's AppMessage. It never swallows one.
 class KeyHook : public QObject {
     Q_OBJECT
 
 public:
-    explicit KeyHook(TForm1* form);
+    using Handler = std::function<bool(QObject* receiver, QEvent* event)>;
+
+    // Belongs to `owner`, the main window, whose `handler` sees the events.
+    KeyHook(QObject* owner, Handler handler);
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
-    TForm1* form_;
+    Handler handler_;
 };
 
 } // namespace orlevan

@@ -13,27 +13,27 @@
 namespace orlevan {
 
 QLineEdit& KeyboardLink::input() {
-    return *form_.Input;
+    return form_.inputLine();
 }
 
 QString KeyboardLink::handedOver() const {
-    return form_.Talk->text();
+    return form_.handedOverCompletion();
 }
 
 void KeyboardLink::offerCompletionCommand() {
-    form_.N23->setEnabled(panel::offersCompletion(form_.SB1[0]->text()));
+    form_.offerCompletionCommand();
 }
 
 void KeyboardLink::speak() {
-    form_.runGuarded([this] { form_.SpeakClick(); });
+    form_.speak();
 }
 
 void KeyboardLink::searchCompletion() {
-    switchOn(form_.T11);
+    form_.searchCompletion();
 }
 
 void KeyboardLink::closeSecondary(QWidget* keyboard) {
-    orlevan::closeSecondary(&form_, form_.T1, keyboard);
+    form_.closeSecondary(keyboard);
 }
 
 void KeyboardLink::wakeOnStateChange(QTimer* timer) {

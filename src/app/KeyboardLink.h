@@ -12,7 +12,6 @@ public:
     explicit KeyboardLink(TForm1& form) : form_(form) {}
 
     QLineEdit& input() override;
-    // Kept in the caption of the hidden button Talk, which is never shown.
     QString handedOver() const override;
     void offerCompletionCommand() override;
     // Speak itself may be disabled meanwhile: its state is kept by the

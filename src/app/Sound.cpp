@@ -8,7 +8,9 @@
 
 namespace orlevan {
 
-Sound::Sound(const Folder& folder, std::string_view name) {
+Sound::Sound(const Folder& folder, std::string_view name, const char* objectName, QObject* owner)
+    : QObject(owner) {
+    setObjectName(objectName);
     const QString path = QString::fromStdString(folder.regularFile(name).string());
     if (!QFile(path).open(QIODevice::ReadOnly)) {
         throw Failure::cannotOpen(name);

@@ -34,11 +34,14 @@ QToolButton* rowButton(QWidget* parent, const QString& caption, const QString& h
 } // namespace
 
 TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter)
-    : folder_(folder), MP1(folder, "Sound\\KeyBoard.wav"), MP2(folder, "Sound\\Button3.wav"),
-      MP3(folder, "Sound\\Button2.wav"), MP4(folder, "Sound\\Button1.wav"),
-      MP5(folder, "Sound\\CpuSound.wav"), MP6(folder, "Sound\\Close.wav"),
-      dialogue(folder_, clock, random), pickerDialogs(std::make_unique<QtPickerDialogs>(this)),
-      clock_(clock), random_(random), errors_(this, folder_.damaged(), std::move(presenter)) {
+    : folder_(folder), MP1(new Sound(folder, "Sound\\KeyBoard.wav", "MP1", this)),
+      MP2(new Sound(folder, "Sound\\Button3.wav", "MP2", this)),
+      MP3(new Sound(folder, "Sound\\Button2.wav", "MP3", this)),
+      MP4(new Sound(folder, "Sound\\Button1.wav", "MP4", this)),
+      MP5(new Sound(folder, "Sound\\CpuSound.wav", "MP5", this)),
+      MP6(new Sound(folder, "Sound\\Close.wav", "MP6", this)), dialogue_(folder_, clock, random),
+      pickerDialogs(std::make_unique<QtPickerDialogs>(this)), clock_(clock), random_(random),
+      errors_(this, folder_.damaged(), std::move(presenter)) {
     prepareDesktopLook();
     setObjectName("TForm1");
     setWindowTitle(QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
@@ -48,7 +51,7 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     setFont(designFont("MS Sans Serif", 8));
     setCursor(Qt::ForbiddenCursor);
     setBackground(this, colorFromValue(12632256));
-    pickers.FontDialog1 = pickers.FontDialog2 = pickers.FontDialog3 =
+    pickers_.FontDialog1 = pickers_.FontDialog2 = pickers_.FontDialog3 =
         designFont("MS Sans Serif", 8);
 
     buildComponents();
@@ -72,6 +75,16 @@ TForm1::~TForm1() {
     }
 }
 
+void TForm1::setSecondaryWindows(TForm2* form2, TForm3* form3, TForm4* form4) {
+    Form2 = form2;
+    Form3 = form3;
+    Form4 = form4;
+}
+
+void TForm1::askPickersWith(std::unique_ptr<PickerDialogs> dialogs) {
+    pickerDialogs = std::move(dialogs);
+}
+
 void TForm1::buildComponents() {
     // The pane and the input line have designed colours of their own: a
     // settings row that fails before reaching them must not leave them
@@ -81,10 +94,12 @@ void TForm1::buildComponents() {
     setCentralWidget(client);
 
     TabControl1 = new QFrame(client);
+    TabControl1->setObjectName("TabControl1");
     TabControl1->setGeometry(0, 0, 588, 313);
     TabControl1->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
     RE1 = new DialogPane(TabControl1);
+    RE1->setObjectName("RE1");
     RE1->setGeometry(3, 5, 581, 304);
     RE1->setToolTip(QStringLiteral("Поле для отображения диалога"));
     RE1->viewport()->setCursor(Qt::ForbiddenCursor);
@@ -92,11 +107,13 @@ void TForm1::buildComponents() {
     setBackground(RE1, silver);
 
     TabControl2 = new QFrame(client);
+    TabControl2->setObjectName("TabControl2");
     TabControl2->setGeometry(0, 312, 585, 30);
     TabControl2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     TabControl2->setCursor(Qt::ForbiddenCursor);
 
     Input = new PhraseEdit(TabControl2);
+    Input->setObjectName("Input");
     Input->setGeometry(3, 5, 422, 21);
     Input->setToolTip(QStringLiteral("Поле для ввода фразы пользователя"));
     Input->setFont(designFont("MS Sans Serif", 8));
@@ -106,15 +123,19 @@ void TForm1::buildComponents() {
     Cancel =
         rowButton(TabControl2, QStringLiteral("<"),
                   QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"), {426, 5, 27, 22});
+    Cancel->setObjectName("Cancel");
     EnRus =
         rowButton(TabControl2, QStringLiteral("E/R"),
                   QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"), {453, 5, 43, 22});
+    EnRus->setObjectName("EnRus");
     Speak = rowButton(TabControl2, QStringLiteral("Сказать"),
                       QStringLiteral("Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"),
                       {496, 5, 86, 22});
+    Speak->setObjectName("Speak");
 
     // The default button sits outside the visible area: Enter clicks it.
     Talk = new QPushButton(QStringLiteral("<ENTER> (Для кнопки сказать)"), TabControl1);
+    Talk->setObjectName("Talk");
     Talk->setGeometry(-200, 107, 186, 17);
     Talk->setDefault(true);
     Talk->setFocusPolicy(Qt::NoFocus);
@@ -131,6 +152,7 @@ void TForm1::buildStatusBar() {
     const std::array<int, 3> widths = {130, 322, 50};
     for (std::size_t panel = 0; panel < SB1.size(); ++panel) {
         SB1[panel] = new QLabel(bar);
+        SB1[panel]->setObjectName(QStringLiteral("SB1[%1]").arg(panel));
         SB1[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         SB1[panel]->setMinimumWidth(widths[panel]);
         if (panel + 1 < SB1.size()) {
@@ -196,10 +218,11 @@ void TForm1::connectMenuItem(QAction* item, void (TForm1::*handler)()) {
 
 void TForm1::FormCreate() {
     folder_.removeAbandonedSaves();
-    dialogue.RE2.load(folder_, "Base\\Words.dat");
+    dialogue_.RE2.load(folder_, "Base\\Words.dat");
     ConfigFile.load(folder_);
     applySettings();
-    keyHook_ = new KeyHook(this);
+    keyHook_ = new KeyHook(
+        this, [this](QObject* receiver, QEvent* event) { return AppMessage(receiver, event); });
     qApp->installEventFilter(keyHook_);
 }
 
@@ -212,17 +235,17 @@ void TForm1::applySettings() {
     setTextColour(Speak, colorFromValue(ConfigFile.integer(12)));
     setTextColour(Cancel, colorFromValue(ConfigFile.integer(13)));
     setTextColour(EnRus, colorFromValue(ConfigFile.integer(14)));
-    pickers.ColorDialog2 = colorFromValue(ConfigFile.integer(15));
-    pickers.ColorDialog3 = colorFromValue(ConfigFile.integer(16));
+    pickers_.ColorDialog2 = colorFromValue(ConfigFile.integer(15));
+    pickers_.ColorDialog3 = colorFromValue(ConfigFile.integer(16));
     setTextColour(Input, colorFromValue(ConfigFile.integer(17)));
-    pickers.FontDialog1.setFamily(toQt(ConfigFile.value(19)));
-    applyFontStyle(pickers.FontDialog1, ConfigFile.value(20));
-    pickers.FontDialog1.setPointSize(std::max(1, ConfigFile.integer(21)));
-    pickers.FontDialog2.setFamily(toQt(ConfigFile.value(23)));
-    applyFontStyle(pickers.FontDialog2, ConfigFile.value(24));
-    pickers.FontDialog2.setPointSize(std::max(1, ConfigFile.integer(25)));
-    pickers.FontDialog3.setFamily(toQt(ConfigFile.value(27)));
-    applyFontStyle(pickers.FontDialog3, ConfigFile.value(28));
+    pickers_.FontDialog1.setFamily(toQt(ConfigFile.value(19)));
+    applyFontStyle(pickers_.FontDialog1, ConfigFile.value(20));
+    pickers_.FontDialog1.setPointSize(std::max(1, ConfigFile.integer(21)));
+    pickers_.FontDialog2.setFamily(toQt(ConfigFile.value(23)));
+    applyFontStyle(pickers_.FontDialog2, ConfigFile.value(24));
+    pickers_.FontDialog2.setPointSize(std::max(1, ConfigFile.integer(25)));
+    pickers_.FontDialog3.setFamily(toQt(ConfigFile.value(27)));
+    applyFontStyle(pickers_.FontDialog3, ConfigFile.value(28));
 }
 
 } // namespace orlevan

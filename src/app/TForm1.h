@@ -21,8 +21,10 @@
 #include <vector>
 
 class QAction;
+class QEvent;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -60,7 +62,52 @@ public:
     TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter = {});
     ~TForm1() override;
 
-    // Components, by their design names.
+    // The other windows of the run: the external-file dialog, whose field
+    // names the partner's file, the About window and the keyboard. They live
+    // as long as this one.
+    void setSecondaryWindows(TForm2* form2, TForm3* form3, TForm4* form4);
+    // Where the pickers ask the user; a test answers in the user's place.
+    void askPickersWith(std::unique_ptr<PickerDialogs> dialogs);
+
+    bool appMessageInstalled() const { return keyHook_ != nullptr; }
+    const Folder& folder() const { return folder_; }
+    // The dialogue with the hidden buffers its handlers share (RE2, Log,
+    // LoadtxtCpuCpu), the settings, the pickers' choices and word completion
+    // with its dictionary, to be looked at; only the window's own handlers change them.
+    const Dialogue& dialogue() const { return dialogue_; }
+    const SettingsTable& settings() const { return ConfigFile; }
+    const Pickers& pickers() const { return pickers_; }
+    const WordCompletion& completion() const { return completion_; }
+    const std::vector<std::string>& dictionary() const { return SpeedWord; }
+
+    // What the secondary windows ask of this one, through their links.
+    // Runs a handler of another window under this window's error box.
+    void runGuarded(const std::function<void()>& handler) { errors_.run(handler); }
+    // The secondary window hides and this window takes the input back.
+    void closeSecondary(QWidget* secondary);
+    // Keeps the partner's file under "Adres" and saves the settings file.
+    void keepPartnerFile(const std::string& path);
+    // A field of the external-file dialog changed: the designed settings are no longer in force.
+    void leaveDefaults();
+    // The line the keyboard's keys edit.
+    QLineEdit& inputLine();
+    // The completion that stood when the keyboard was last opened; its F5 appends it.
+    QString handedOverCompletion() const { return handedOver_; }
+    // F5 on exactly while status panel 0 offers a word.
+    void offerCompletionCommand();
+    // One turn, as Speak makes it, under the error box.
+    void speak();
+    // The next completion search, for the line as it now stands.
+    void searchCompletion();
+    // Wakes the resting `timer` whenever what the state timer T1 looks at
+    // changes: the input line, the pane, "Speed Word", the focus, status panel 0.
+    void wakeOnStateChange(QTimer* timer);
+
+private:
+    // The window's own effects: the intro, the closing animation, full screen.
+    friend class WindowEffects;
+
+    // Components, by their design names; each has its name as object name.
     QFrame* TabControl1 = nullptr;
     DialogPane* RE1 = nullptr;
     QFrame* TabControl2 = nullptr;
@@ -69,7 +116,7 @@ public:
     QToolButton* EnRus = nullptr;
     QToolButton* Speak = nullptr;
     QPushButton* Talk = nullptr;
-    std::array<QLabel*, 3> SB1{};
+    std::array<QLabel*, 3> SB1{}; // named "SB1[0]" to "SB1[2]"
 
     // Menu items (the "-" items N3 and N23 are hidden keyboard commands).
     QAction *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N4 = nullptr, *N5 = nullptr,
@@ -82,42 +129,31 @@ public:
             *Cpu2 = nullptr, *Mystring1 = nullptr, *CpuUser1 = nullptr, *Cpu31 = nullptr;
     QAction* N36 = nullptr; // Ctrl+S, the layout conversion: a window command with no menu entry
 
+    // T5's Tag, the position of the input line the reserved-character scan
+    // last examined, is the timer's property "Tag".
     QTimer *T1 = nullptr, *T2 = nullptr, *T3 = nullptr, *T4 = nullptr, *T5 = nullptr, *T6 = nullptr,
            *T7 = nullptr, *T8 = nullptr, *T9 = nullptr, *T10 = nullptr, *T11 = nullptr,
            *T12 = nullptr;
 
-    Sound MP1, MP2, MP3, MP4, MP5, MP6;
+    Sound *MP1, *MP2, *MP3, *MP4, *MP5, *MP6;
 
-    // The dialogue with the hidden buffers its handlers share (RE2, Log, LoadtxtCpuCpu).
-    Dialogue dialogue;
-    Remarks remarks{dialogue};
+    Dialogue dialogue_;
+    Remarks remarks{dialogue_};
     SettingsTable ConfigFile;
     std::vector<std::string> SpeedWord; // the completion dictionary
-    Pickers pickers;
-    // Where the pickers ask the user; a test answers in the user's place.
+    Pickers pickers_;
     std::unique_ptr<PickerDialogs> pickerDialogs;
 
     // Word completion: CandidateIndex, TypedFragment, CompletionTail.
-    WordCompletion completion;
-    // T5's Tag: the position of the input line the reserved-character scan last examined.
-    int T5Tag = 0;
-    // The external-file dialog, whose field names the partner's file, the
-    // About window and the keyboard.
+    WordCompletion completion_;
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     // Ticks of the closing animation; nothing resets them, so an animation
     // stopped by a turn and started again ends sooner.
     int Tag = 0;
-    bool appMessageInstalled() const { return keyHook_ != nullptr; }
-    const Folder& folder() const { return folder_; }
-    // Wakes the resting `timer` whenever what the state timer T1 looks at
-    // changes: the input line, the pane, "Speed Word", the focus, status panel 0.
-    void wakeOnStateChange(QTimer* timer);
-    // Runs a handler of another window under this window's error box.
-    void runGuarded(const std::function<void()>& handler) { errors_.run(handler); }
 
-    // Handlers.
+    // Handlers, run by the window's own components and timers.
     void FormCreate();
     void T1Timer();
     void TalkClick();
@@ -162,7 +198,6 @@ public:
     void N22Click();
     void N23Click();
 
-private:
     // What a turn asks of the window; the program's remarks are shown as its replies are.
     void showUserPhrase(const std::string& phrase) override;
     void showReply(const std::string& reply) override;
@@ -202,6 +237,8 @@ private:
     ErrorBox errors_;
     WindowEffects effects_{*this};
     QObject* keyHook_ = nullptr;
+    // The completion handed over to the keyboard when it opened.
+    QString handedOver_;
     // T5's ticks still needed for one round over the input line since it
     // last changed; at 0 the guard has looked at every character.
     int unscanned_ = 0;

@@ -23,22 +23,23 @@ void TForm1::pickColour(QColor& picker, const std::function<void(const QColor&)>
 }
 
 void TForm1::N6Click() {
-    pickColour(pickers.ColorDialog1, [this](const QColor& colour) { setBackground(this, colour); });
+    pickColour(pickers_.ColorDialog1,
+               [this](const QColor& colour) { setBackground(this, colour); });
 }
 
 void TForm1::N21Click() {
-    pickColour(pickers.ColorDialog1, [this](const QColor& colour) { setBackground(RE1, colour); });
+    pickColour(pickers_.ColorDialog1, [this](const QColor& colour) { setBackground(RE1, colour); });
 }
 
 void TForm1::N16Click() {
-    pickColour(pickers.ColorDialog1,
+    pickColour(pickers_.ColorDialog1,
                [this](const QColor& colour) { setBackground(Input, colour); });
 }
 
 // One picker for the three captions, each showing confirmed or cancelled on its own.
 void TForm1::N9Click() {
     for (QToolButton* button : {Speak, Cancel, EnRus}) {
-        pickColour(pickers.ColorDialog1,
+        pickColour(pickers_.ColorDialog1,
                    [button](const QColor& colour) { setTextColour(button, colour); });
     }
 }
@@ -46,17 +47,17 @@ void TForm1::N9Click() {
 // The colour of the next line in the pane; the picker keeps it for every
 // later line of that speaker.
 void TForm1::User1Click() {
-    pickColour(pickers.ColorDialog2,
+    pickColour(pickers_.ColorDialog2,
                [this](const QColor& colour) { RE1->setInsertionColor(colour); });
 }
 
 void TForm1::Cpu1Click() {
-    pickColour(pickers.ColorDialog3,
+    pickColour(pickers_.ColorDialog3,
                [this](const QColor& colour) { RE1->setInsertionColor(colour); });
 }
 
 void TForm1::Mystring2Click() {
-    pickColour(pickers.ColorDialog1,
+    pickColour(pickers_.ColorDialog1,
                [this](const QColor& colour) { setTextColour(Input, colour); });
 }
 
@@ -76,24 +77,24 @@ void TForm1::pickLineFont(QFont& picker) {
 }
 
 void TForm1::User2Click() {
-    pickLineFont(pickers.FontDialog1);
+    pickLineFont(pickers_.FontDialog1);
 }
 
 void TForm1::Cpu2Click() {
-    pickLineFont(pickers.FontDialog2);
+    pickLineFont(pickers_.FontDialog2);
 }
 
 // The input line's font: only its name and style can change, its size stays 8.
 void TForm1::Mystring1Click() {
     N13->setChecked(false);
     QFont input = Input->font();
-    if (const auto chosen = pickerDialogs->pickFont(pickers.FontDialog3)) {
-        pickers.FontDialog3 = *chosen;
-        pickers.FontDialog3.setPointSize(8);
+    if (const auto chosen = pickerDialogs->pickFont(pickers_.FontDialog3)) {
+        pickers_.FontDialog3 = *chosen;
+        pickers_.FontDialog3.setPointSize(8);
         input.setFamily(chosen->family());
     }
-    input.setBold(pickers.FontDialog3.bold());
-    input.setItalic(pickers.FontDialog3.italic());
+    input.setBold(pickers_.FontDialog3.bold());
+    input.setItalic(pickers_.FontDialog3.italic());
     Input->setFont(input);
 }
 
@@ -114,10 +115,10 @@ void TForm1::N13Click() {
     for (QWidget* button : {Speak, Cancel, EnRus}) {
         setTextColour(button, Qt::black);
     }
-    pickers.ColorDialog1 = pickers.ColorDialog2 = pickers.ColorDialog3 = Qt::black;
-    pickers.FontDialog1 = pickers.FontDialog2 = designFont("MS Sans Serif", 8);
-    pickers.FontDialog3.setFamily(QStringLiteral("MS Sans Serif"));
-    pickers.FontDialog3.setPointSize(8);
+    pickers_.ColorDialog1 = pickers_.ColorDialog2 = pickers_.ColorDialog3 = Qt::black;
+    pickers_.FontDialog1 = pickers_.FontDialog2 = designFont("MS Sans Serif", 8);
+    pickers_.FontDialog3.setFamily(QStringLiteral("MS Sans Serif"));
+    pickers_.FontDialog3.setPointSize(8);
     Form2->Edit1->setText(QStringLiteral("D:\\Txt.Dat"));
     Form2->SpinEdit1->setValue(1000);
     Form3->setDesignHeight(TForm3::kCollapsed);

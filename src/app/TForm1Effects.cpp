@@ -45,8 +45,8 @@ void TForm1::T7Timer() {
         return;
     }
     showBusyCursor();
-    dialogue.reseedFromClock();
-    MP4.play();
+    dialogue_.reseedFromClock();
+    MP4->play();
     Input->setReadOnly(true);
     for (QAction* menu : {N1, N5, N11, N25}) {
         menu->setEnabled(false);
@@ -78,7 +78,7 @@ void TForm1::T4Timer() {
     }
     effects_.creepAndShrink();
     if (Tag >= ClosingAnimation::kFirstSoundTick) {
-        MP6.play();
+        MP6->play();
     }
 }
 

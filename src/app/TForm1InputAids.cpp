@@ -33,7 +33,7 @@ void TForm1::connectInputAids() {
 // Text typed with the Latin layout becomes what the same keys give in the
 // Russian one; the line changes (and sounds its key click) only if the text does.
 void TForm1::EnRusClick() {
-    MP3.play();
+    MP3->play();
     const std::string text = fromQt(Input->text());
     if (text.empty()) {
         return;
@@ -52,7 +52,10 @@ void TForm1::N36Click() {
 // One character of the input line per tick. A reserved character anywhere
 // in it costs the whole line, and the pane stops taking the mouse for good.
 void TForm1::T5Timer() {
-    if (guard::scanTick(fromQt(Input->text()), T5Tag)) {
+    int examined = T5->property("Tag").toInt();
+    const bool reserved = guard::scanTick(fromQt(Input->text()), examined);
+    T5->setProperty("Tag", examined);
+    if (reserved) {
         RE1->setEnabled(false);
         Input->clear();
     }
@@ -66,14 +69,30 @@ void TForm1::T5Timer() {
 // One search for the word being typed, shown in panel 0; then the timer
 // waits to be switched on again.
 void TForm1::T11Timer() {
-    const auto found = completion.search(fromQt(Input->text()), SpeedWord);
+    const auto found = completion_.search(fromQt(Input->text()), SpeedWord);
     SB1[0]->setText(found ? toQt(SpeedWord[*found]) : panel::None);
     T11->stop();
 }
 
 // F5: the rest of the offered word, lower-cased, at the end of the line.
 void TForm1::N23Click() {
-    Input->setText(toQt(completion.completed(fromQt(Input->text()))));
+    Input->setText(toQt(completion_.completed(fromQt(Input->text()))));
+    switchOn(T11);
+}
+
+QLineEdit& TForm1::inputLine() {
+    return *Input;
+}
+
+void TForm1::offerCompletionCommand() {
+    N23->setEnabled(panel::offersCompletion(SB1[0]->text()));
+}
+
+void TForm1::speak() {
+    errors_.run([this] { SpeakClick(); });
+}
+
+void TForm1::searchCompletion() {
     switchOn(T11);
 }
 
@@ -82,7 +101,7 @@ void TForm1::N22Click() {
     if (!Form4) {
         return;
     }
-    Talk->setText(toQt(completion.CompletionTail));
+    handedOver_ = toQt(completion_.CompletionTail);
     openSecondary(this, T1, Form4);
     switchOn(Form4->T1);
 }

@@ -52,7 +52,7 @@ void TForm1::Cpu31Click() {
 // user's Enter; read by timer, it is answered at once, and the timer keeps the
 // interval the dialog holds (never shorter than a tick can be).
 void TForm1::T6Timer() {
-    dialogue.LoadtxtCpuCpu.load(folder_, fromQt(Form2->Edit1->text()));
+    dialogue_.LoadtxtCpuCpu.load(folder_, fromQt(Form2->Edit1->text()));
     if (!Form2->RB2->isChecked()) {
         Talk->setEnabled(true);
         return;

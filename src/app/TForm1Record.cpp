@@ -9,7 +9,7 @@ namespace orlevan {
 // The dialogue header of this run, once, at start.
 void TForm1::T12Timer() {
     RE1->clear();
-    writeRecordHeader(dialogue);
+    writeRecordHeader(dialogue_);
     T12->stop();
 }
 
@@ -17,7 +17,7 @@ void TForm1::T12Timer() {
 // log file; the intro and a greeting begin the new one.
 void TForm1::N2Click() {
     RE1->clear();
-    dialogue.Log.clear();
+    dialogue_.Log.clear();
     Input->clear();
     switchOn(T7);
     switchOn(T10);
@@ -26,8 +26,8 @@ void TForm1::N2Click() {
 // Takes back the last line of the pane (as displayed) and of the record.
 void TForm1::CancelClick() {
     RE1->removeLastLine();
-    if (const int lines = dialogue.Log.count(); lines > 0) {
-        dialogue.Log.remove(lines - 1);
+    if (const int lines = dialogue_.Log.count(); lines > 0) {
+        dialogue_.Log.remove(lines - 1);
     }
     switchOn(T7);
 }
@@ -38,7 +38,7 @@ void TForm1::N3Click() {
 
 // The way out that keeps the dialogue: its record joins the log file first.
 void TForm1::N4Click() {
-    appendRecordToLogFile(dialogue);
+    appendRecordToLogFile(dialogue_);
     close();
 }
 

@@ -10,9 +10,9 @@ namespace orlevan {
 // and whatever font the pane was left with.
 void TForm1::T2Timer() {
     if (const auto remark = remarks.pauseTick()) {
-        RE1->setInsertionColor(pickers.ColorDialog3);
+        RE1->setInsertionColor(pickers_.ColorDialog3);
         RE1->appendLine(toQt(*remark));
-        MP5.play();
+        MP5->play();
     }
 }
 

@@ -46,13 +46,13 @@ void appendCount(QAction* item, int count) {
 void TForm1::T3Timer() {
     T3->stop();
     const CountInProgress counting(SB1[0], Input, Speak);
-    TurnContext context = dialogue.context();
+    TurnContext context = dialogue_.context();
     SB1[1]->setText(toQt(phraseCountsText(countPhrases(context))));
 }
 
 void TForm1::T8Timer() {
     T8->stop();
-    TurnContext context = dialogue.context();
+    TurnContext context = dialogue_.context();
     const ExpressionCounts counts = countExpressions(context);
     appendCount(N18, counts.incoming);
     appendCount(N19, counts.outgoing);

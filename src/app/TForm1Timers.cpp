@@ -39,6 +39,7 @@ void TForm1::buildTimers() {
     T7 = makeTimer("T7", 1, &TForm1::T7Timer);
     resting::make(T7);
     T5 = makeTimer("T5", 1, &TForm1::T5Timer);
+    T5->setProperty("Tag", 0);
     T8 = makeTimer("T8", 1000, &TForm1::T8Timer);
     T9 = makeTimer("T9", 1000, &TForm1::T9Timer);
     T10 = makeTimer("T10", 1, &TForm1::T10Timer);

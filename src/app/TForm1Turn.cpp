@@ -20,12 +20,12 @@ void TForm1::TalkClick() {
 
 // One turn of the dialogue, on Enter, on the button, or on the partner's phrase.
 void TForm1::SpeakClick() {
-    std::string phrase = dialogue.state.UserPhrase;
+    std::string phrase = dialogue_.state.UserPhrase;
     if (CpuUser1->isChecked()) {
         phrase = fromQt(Input->text());
     }
     if (Cpu31->isChecked()) {
-        phrase = dialogue.LoadtxtCpuCpu.line(0);
+        phrase = dialogue_.LoadtxtCpuCpu.line(0);
     }
     // An empty phrase (an empty partner file) is no turn: nothing to show,
     // log or learn.
@@ -35,36 +35,28 @@ void TForm1::SpeakClick() {
     const int lines = RE1->lineCount();
     std::string previousLine = lines >= 2 ? fromQt(RE1->lineText(lines - 2)) : std::string();
     showBusyCursor();
-    dialogue.turn(std::move(phrase), std::move(previousLine), *this);
+    dialogue_.turn(std::move(phrase), std::move(previousLine), *this);
 }
 
 void TForm1::showUserPhrase(const std::string& phrase) {
-    MP2.play();
-    RE1->setInsertionFormat(pickers.ColorDialog2, pickers.FontDialog1);
+    MP2->play();
+    RE1->setInsertionFormat(pickers_.ColorDialog2, pickers_.FontDialog1);
     RE1->appendLine(toQt(phrase));
 }
 
 void TForm1::showReply(const std::string& reply) {
-    MP5.play();
-    RE1->setInsertionFormat(pickers.ColorDialog3, pickers.FontDialog2);
+    MP5->play();
+    RE1->setInsertionFormat(pickers_.ColorDialog3, pickers_.FontDialog2);
     RE1->appendLine(toQt(reply));
     showDefaultCursor();
 }
 
 void TForm1::setClosing(bool closing) {
-    if (closing) {
-        switchOn(T4);
-    } else {
-        T4->stop();
-    }
+    switchOnOrStop(T4, closing);
 }
 
 void TForm1::setFollowUp(bool armed) {
-    if (armed) {
-        switchOn(T9);
-    } else {
-        T9->stop();
-    }
+    switchOnOrStop(T9, armed);
 }
 
 std::optional<std::string> TForm1::partnerFile() const {
@@ -79,13 +71,9 @@ void TForm1::clearInput() {
 }
 
 void TForm1::InputChange() {
-    completion.CandidateIndex = -1;
-    MP1.play();
-    if (N24->isChecked()) {
-        switchOn(T11);
-    } else {
-        T11->stop();
-    }
+    completion_.CandidateIndex = -1;
+    MP1->play();
+    switchOnOrStop(T11, N24->isChecked());
 }
 
 } // namespace orlevan
@@ -110,10 +98,11 @@ bool TForm1::AppMessage(QObject* receiver, QEvent* event) {
     }
     const int key = static_cast<QKeyEvent*>(event)->key();
     showBusyCursor();
-    const std::size_t shown = completion.keyDown(key == Qt::Key_Up     ? WordCompletion::Key::Up
-                                                 : key == Qt::Key_Down ? WordCompletion::Key::Down
-                                                                       : WordCompletion::Key::Other,
-                                                 SpeedWord.size());
+    const std::size_t shown =
+        completion_.keyDown(key == Qt::Key_Up     ? WordCompletion::Key::Up
+                            : key == Qt::Key_Down ? WordCompletion::Key::Down
+                                                  : WordCompletion::Key::Other,
+                            SpeedWord.size());
     SB1[0]->setText(toQt(SpeedWord[shown]));
     switchOn(T11);
     showDefaultCursor();

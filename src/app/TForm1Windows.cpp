@@ -5,6 +5,7 @@
 #include "windows/TForm2.h"
 #include "windows/TForm3.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 namespace orlevan {
@@ -21,6 +22,19 @@ void TForm1::N38Click() {
 void TForm1::N12Click() {
     Form3->setDesignHeight(TForm3::kCollapsed);
     openSecondary(this, T1, Form3);
+}
+
+void TForm1::closeSecondary(QWidget* secondary) {
+    orlevan::closeSecondary(this, T1, secondary);
+}
+
+void TForm1::keepPartnerFile(const std::string& path) {
+    ConfigFile.setValueByKey("Adres", path);
+    ConfigFile.save(folder_);
+}
+
+void TForm1::leaveDefaults() {
+    N13->setChecked(false);
 }
 
 } // namespace orlevan

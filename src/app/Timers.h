@@ -12,4 +12,13 @@ inline void switchOn(QTimer* timer) {
     resting::switchOn(timer);
 }
 
+// Switched on while `on` holds (keeping its count if it already runs), stopped otherwise.
+inline void switchOnOrStop(QTimer* timer, bool on) {
+    if (on) {
+        switchOn(timer);
+    } else {
+        timer->stop();
+    }
+}
+
 } // namespace orlevan

@@ -6,8 +6,6 @@
 #include "widgets/QtText.h"
 #include "widgets/SecondaryWindow.h"
 
-#include <QAction>
-
 namespace orlevan {
 
 void WindowLink::runHandler(const std::function<void()>& handler) {
@@ -15,7 +13,7 @@ void WindowLink::runHandler(const std::function<void()>& handler) {
 }
 
 void WindowLink::closeSecondary(QWidget* secondary) {
-    orlevan::closeSecondary(&form_, form_.T1, secondary);
+    form_.closeSecondary(secondary);
 }
 
 void WindowLink::storePath(const QString& path) {
@@ -24,12 +22,11 @@ void WindowLink::storePath(const QString& path) {
         throw Failure(cp1251::fromUtf8(
             "Путь файла для внешнего ввода-вывода пуст: укажите файл или нажмите «Отмена»"));
     }
-    form_.ConfigFile.setValueByKey("Adres", spelled);
-    form_.ConfigFile.save(form_.folder());
+    form_.keepPartnerFile(spelled);
 }
 
 void WindowLink::leaveDefaults() {
-    form_.N13->setChecked(false);
+    form_.leaveDefaults();
 }
 
 } // namespace orlevan

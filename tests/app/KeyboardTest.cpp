@@ -21,7 +21,8 @@ class KeyboardTest : public QObject, test::WindowSession {
 
     // A run with its main window shown (the knowledge base not counted); its keyboard.
     TForm4& keyboardOf(const test::WorkFolder& folder) {
-        start(folder).T3->stop();
+        start(folder);
+        ui.T3->stop();
         return program->form4;
     }
 
@@ -84,116 +85,120 @@ private slots:
         keyboard.N2->trigger(); // closed once: its polling now runs only while it is open
         QVERIFY(!keyboard.T1->isActive());
 
-        form.completion.CompletionTail = w("ВЕТ");
-        form.N22->trigger();
-        QCOMPARE(form.Talk->text(), QStringLiteral("ВЕТ"));
-        QVERIFY(!form.T1->isActive());
+        // The completion standing: "ВЕТ" after "При".
+        folder.write("Base/dictionary.dat", w("ПРИВЕТ\r\n"));
+        ui.N24->trigger();
+        ui.Input->setText(QStringLiteral("При"));
+        test::tick(ui.T11);
+        QCOMPARE(form.completion().CompletionTail, w("ВЕТ"));
+        ui.N22->trigger();
+        QCOMPARE(program->keyboardLink.handedOver(), QStringLiteral("ВЕТ"));
+        // The default button keeps its caption: the hand-over is no text of a widget.
+        QCOMPARE(ui.Talk->text(), QStringLiteral("<ENTER> (Для кнопки сказать)"));
+        QVERIFY(!ui.T1->isActive());
         QVERIFY(!form.isEnabled());
         QVERIFY(keyboard.isVisible() && keyboard.isEnabled());
         QVERIFY(keyboard.T1->isActive());
 
         keyboard.N2->trigger();
         QVERIFY(!keyboard.T1->isActive());
-        QVERIFY(form.T1->isActive());
+        QVERIFY(ui.T1->isActive());
         QVERIFY(form.isEnabled());
         QVERIFY(!keyboard.isVisible());
 
         // The closing animation closes it the same way.
-        form.N22->trigger();
-        form.T4Timer();
+        ui.N22->trigger();
+        test::tick(ui.T4);
         QVERIFY(!keyboard.isVisible() && !keyboard.T1->isActive());
-        QVERIFY(form.isEnabled() && form.T1->isActive());
+        QVERIFY(form.isEnabled() && ui.T1->isActive());
 
         // In the Cpu\Cpu mode the state timer is off; closing turns it on all the same.
-        form.Cpu31->trigger();
-        form.T1->stop();
-        form.N22->trigger();
+        ui.Cpu31->trigger();
+        ui.T1->stop();
+        ui.N22->trigger();
         keyboard.N2->trigger();
-        QVERIFY(form.T1->isActive());
+        QVERIFY(ui.T1->isActive());
     }
 
     void capsLockChoosesSmallOrCapitalLettersAndPersists() {
         test::WorkFolder folder;
         TForm4& keyboard = keyboardOf(folder);
-        TForm1& form = program->form1;
-        form.N22->trigger();
-        const int clicks = form.MP1.timesPlayed();
+        ui.N22->trigger();
+        const int clicks = ui.MP1->timesPlayed();
         for (const char* key : {"SB29", "SB30", "SB31", "SB35"}) {
             click(keyboard, key);
         }
-        QCOMPARE(form.Input->text(), QStringLiteral("абвё"));
-        QCOMPARE(fromQtBytes(form.Input->text()).back(), '\xB8');
+        QCOMPARE(ui.Input->text(), QStringLiteral("абвё"));
+        QCOMPARE(fromQtBytes(ui.Input->text()).back(), '\xB8');
         click(keyboard, "SB63");
         QCOMPARE(keyboard.CapsState, 1);
         QCOMPARE(keyboard.SB63->text(), QStringLiteral("Caps Lock [нажат]"));
         for (const char* key : {"SB29", "SB30", "SB31", "SB35", "SB61"}) {
             click(keyboard, key);
         }
-        QCOMPARE(form.Input->text(), QStringLiteral("абвёАБВЁЯ"));
-        QCOMPARE(form.MP1.timesPlayed(), clicks + 9); // one key sound per key
+        QCOMPARE(ui.Input->text(), QStringLiteral("абвёАБВЁЯ"));
+        QCOMPARE(ui.MP1->timesPlayed(), clicks + 9); // one key sound per key
 
         // Signs and the space ignore it.
         click(keyboard, "SB7");
         click(keyboard, "SB23");
         click(keyboard, "SB24");
-        QCOMPARE(form.Input->text(), QStringLiteral("абвёАБВЁЯ& \""));
+        QCOMPARE(ui.Input->text(), QStringLiteral("абвёАБВЁЯ& \""));
 
         // Closed and opened again, the keyboard still gives capitals.
         keyboard.N2->trigger();
-        form.N22->trigger();
+        ui.N22->trigger();
         click(keyboard, "SB46");
-        QCOMPARE(form.Input->text().back(), QChar(u'Р'));
+        QCOMPARE(ui.Input->text().back(), QChar(u'Р'));
         click(keyboard, "SB63");
         QCOMPARE(keyboard.CapsState, 0);
         QCOMPARE(keyboard.SB63->text(), QStringLiteral("Caps Lock [не нажат]"));
         click(keyboard, "SB46");
-        QCOMPARE(form.Input->text().back(), QChar(u'р'));
+        QCOMPARE(ui.Input->text().back(), QChar(u'р'));
     }
 
     void backspaceDeletesTheLastCharacterAndIsOffOnAnEmptyLine() {
         test::WorkFolder folder;
         TForm4& keyboard = keyboardOf(folder);
-        TForm1& form = program->form1;
-        form.N22->trigger();
-        form.Input->setText(QStringLiteral("да"));
+        ui.N22->trigger();
+        ui.Input->setText(QStringLiteral("да"));
         keyboard.T1Timer();
         QVERIFY(keyboard.SB62->isEnabled() && keyboard.SB66->isEnabled());
         keyboard.SB62->click();
-        QCOMPARE(form.Input->text(), QStringLiteral("д"));
+        QCOMPARE(ui.Input->text(), QStringLiteral("д"));
         keyboard.SB62->click();
-        QVERIFY(form.Input->text().isEmpty());
+        QVERIFY(ui.Input->text().isEmpty());
         keyboard.T1Timer();
         QVERIFY(!keyboard.SB62->isEnabled() && !keyboard.SB66->isEnabled());
-        const int clicks = form.MP1.timesPlayed();
+        const int clicks = ui.MP1->timesPlayed();
         keyboard.SB62Click();
-        QCOMPARE(form.MP1.timesPlayed(), clicks);
+        QCOMPARE(ui.MP1->timesPlayed(), clicks);
 
         // The line's limit is the typist's; the keyboard's keys go past it.
-        form.Input->setText(QString(255, u'я'));
+        ui.Input->setText(QString(255, u'я'));
         click(keyboard, "SB29");
-        QCOMPARE(form.Input->text().size(), 256);
+        QCOMPARE(ui.Input->text().size(), 256);
     }
 
     void aWholePhraseTypedOnTheKeyboardIsSentWithEnter() {
         test::WorkFolder folder;
         TForm4& keyboard = keyboardOf(folder);
-        TForm1& form = program->form1;
-        form.N22->trigger();
+        ui.N22->trigger();
         click(keyboard, "SB63");
         click(keyboard, "SB40"); // К
         click(keyboard, "SB63");
         for (const char* key : {"SB29", "SB40", "SB23", "SB33", "SB34", "SB41", "SB29", "SB22"}) {
             click(keyboard, key);
         }
-        QCOMPARE(form.Input->text(), QStringLiteral("Как дела?"));
+        QCOMPARE(ui.Input->text(), QStringLiteral("Как дела?"));
         // The main window's Speak is off while its state timer is; [Enter] speaks all the same.
-        QVERIFY(!form.Speak->isEnabled());
+        QVERIFY(!ui.Speak->isEnabled());
         keyboard.T1Timer();
         random.draws = {1, 0, 1};
         keyboard.SB66->click();
-        QCOMPARE(form.RE1->lineText(0), QStringLiteral("Как дела?"));
-        QCOMPARE(form.RE1->lineText(1), QStringLiteral("Хорошо."));
-        QVERIFY(form.Input->text().isEmpty());
+        QCOMPARE(ui.RE1->lineText(0), QStringLiteral("Как дела?"));
+        QCOMPARE(ui.RE1->lineText(1), QStringLiteral("Хорошо."));
+        QVERIFY(ui.Input->text().isEmpty());
         QVERIFY(boxes.isEmpty());
     }
 
@@ -201,36 +206,35 @@ private slots:
         test::WorkFolder folder;
         folder.write("Base/dictionary.dat", w("ПРИВЕТ\r\nпрям\r\n"));
         TForm4& keyboard = keyboardOf(folder);
-        TForm1& form = program->form1;
-        form.N24->trigger();
-        form.Input->setText(QStringLiteral("При"));
-        form.T11Timer();
-        QCOMPARE(form.SB1[0]->text(), QStringLiteral("ПРИВЕТ"));
-        form.N22->trigger();
+        ui.N24->trigger();
+        ui.Input->setText(QStringLiteral("При"));
+        test::tick(ui.T11);
+        QCOMPARE(ui.SB1[0]->text(), QStringLiteral("ПРИВЕТ"));
+        ui.N22->trigger();
 
         // Completion goes on while the keyboard is open; the hand-over text does not.
         keyboard.T1Timer();
         click(keyboard, "SB62");
         click(keyboard, "SB61"); // я
-        form.T11Timer();
-        QCOMPARE(form.SB1[0]->text(), QStringLiteral("прям"));
+        test::tick(ui.T11);
+        QCOMPARE(ui.SB1[0]->text(), QStringLiteral("прям"));
         keyboard.T1Timer();
-        QVERIFY(form.N23->isEnabled());
-        form.T11->stop();
-        form.T11->setInterval(60'000); // switched on by F5, it must not tick and stop meanwhile
+        QVERIFY(ui.N23->isEnabled());
+        ui.T11->stop();
+        ui.T11->setInterval(60'000); // switched on by F5, it must not tick and stop meanwhile
         QApplication::setActiveWindow(&keyboard);
         QVERIFY(QTest::qWaitForWindowActive(&keyboard));
         QTest::keyClick(keyboard.windowHandle(), Qt::Key_F5);
-        QCOMPARE(form.Input->text(), QStringLiteral("Прявет"));
-        QVERIFY(form.T11->isActive());
+        QCOMPARE(ui.Input->text(), QStringLiteral("Прявет"));
+        QVERIFY(ui.T11->isActive());
 
         // It is never off, even when nothing is offered.
-        form.SB1[0]->setText(QStringLiteral("[NONE]"));
+        ui.SB1[0]->setText(QStringLiteral("[NONE]"));
         keyboard.T1Timer();
-        QVERIFY(!form.N23->isEnabled());
+        QVERIFY(!ui.N23->isEnabled());
         QVERIFY(keyboard.N3->isEnabled());
         keyboard.N3->trigger();
-        QCOMPARE(form.Input->text(), QStringLiteral("Пряветвет"));
+        QCOMPARE(ui.Input->text(), QStringLiteral("Пряветвет"));
     }
 
 private:

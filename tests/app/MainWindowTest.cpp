@@ -32,10 +32,12 @@ struct Run {
     test::ScriptedRandom random;
     QStringList boxes;
     std::unique_ptr<TForm1> form;
+    test::Parts ui;
 
     // Builds the main window; boxes shown while it starts are recorded.
     explicit Run(const test::WorkFolder& folder)
-        : form(std::make_unique<TForm1>(Folder(folder.path()), clock, random, recorder())) {}
+        : form(std::make_unique<TForm1>(Folder(folder.path()), clock, random, recorder())),
+          ui(*form) {}
 
     ErrorBox::Presenter recorder() {
         return [this](const QString& caption, const QString& text) {
@@ -62,37 +64,38 @@ private slots:
         Program program(Folder(folder.path()), clock, random,
                         [&](const QString&, const QString& text) { boxes << text; });
         TForm1& form = program.form1;
+        const test::Parts ui(form);
         QVERIFY(boxes.isEmpty());
         QCOMPARE(form.windowTitle(),
                  QStringLiteral("-=ОРЛЕВАН=-   Разработчик: Лудвар.   [v2.476]"));
         QCOMPARE(form.centralWidget()->size(), QSize(587, 342));
-        QCOMPARE(form.dialogue.RE2.count(), 4);
-        QCOMPARE(form.ConfigFile.rowCount(), 33);
-        QCOMPARE(form.pickers.ColorDialog2, QColor(255, 0, 0));
-        QCOMPARE(form.pickers.FontDialog1.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(form.dialogue().RE2.count(), 4);
+        QCOMPARE(form.settings().rowCount(), 33);
+        QCOMPARE(form.pickers().ColorDialog2, QColor(255, 0, 0));
+        QCOMPARE(form.pickers().FontDialog1.family(), QStringLiteral("MS Sans Serif"));
         QVERIFY(form.appMessageInstalled());
-        QCOMPARE(form.SB1[2]->text(), QStringLiteral("Режим Cpu\\User"));
-        QVERIFY(form.CpuUser1->isChecked() && !form.Cpu31->isChecked());
-        QVERIFY(form.N13->isChecked() && form.N15->isChecked() && !form.N24->isChecked());
-        QCOMPARE(form.N23->shortcut(), QKeySequence(Qt::Key_F5));
-        QCOMPARE(form.N3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QVERIFY(!form.Speak->isEnabled() && !form.Cancel->isEnabled() && !form.EnRus->isEnabled());
+        QCOMPARE(ui.SB1[2]->text(), QStringLiteral("Режим Cpu\\User"));
+        QVERIFY(ui.CpuUser1->isChecked() && !ui.Cpu31->isChecked());
+        QVERIFY(ui.N13->isChecked() && ui.N15->isChecked() && !ui.N24->isChecked());
+        QCOMPARE(ui.N23->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(ui.N3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY(!ui.Speak->isEnabled() && !ui.Cancel->isEnabled() && !ui.EnRus->isEnabled());
         for (QWidget* other :
              {static_cast<QWidget*>(&program.form2), static_cast<QWidget*>(&program.form3),
               static_cast<QWidget*>(&program.form4)}) {
             QVERIFY(!other->isVisible());
         }
-        const QList<QTimer*> on = {form.T1, form.T2,  form.T3,  form.T5, form.T7,
-                                   form.T8, form.T10, form.T11, form.T12};
-        const QList<QTimer*> off = {form.T4, form.T6, form.T9};
+        const QList<QTimer*> on = {ui.T1, ui.T2,  ui.T3,  ui.T5, ui.T7,
+                                   ui.T8, ui.T10, ui.T11, ui.T12};
+        const QList<QTimer*> off = {ui.T4, ui.T6, ui.T9};
         for (QTimer* timer : on) {
             QVERIFY2(timer->isActive(), qPrintable(timer->objectName()));
         }
         for (QTimer* timer : off) {
             QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
         }
-        QCOMPARE(form.T2->interval(), 1000);
-        QCOMPARE(form.T1->interval(), TForm1::kShortestTick);
+        QCOMPARE(ui.T2->interval(), 1000);
+        QCOMPARE(ui.T1->interval(), TForm1::kShortestTick);
     }
 
     void aFailingSettingsRowStopsTheRestAndTheHook() {
@@ -103,8 +106,8 @@ private slots:
         Run run(folder);
         QCOMPARE(run.boxes, QStringList{QStringLiteral(
                                 "'red' is not a valid integer value — Config.ini, row 12.")});
-        QCOMPARE(run.form->RE1->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
-        QCOMPARE(run.form->pickers.ColorDialog2, QColor(Qt::black)); // row 15 is never reached
+        QCOMPARE(run.ui.RE1->palette().color(QPalette::Base), QColor(0, 0xFF, 0));
+        QCOMPARE(run.form->pickers().ColorDialog2, QColor(Qt::black)); // row 15 is never reached
         QVERIFY(!run.form->appMessageInstalled());
     }
 
@@ -126,8 +129,8 @@ private slots:
             Run run(folder);
             QCOMPARE(run.boxes.size(), 1);
             QCOMPARE(run.form->palette().color(QPalette::Window), QColor(255, 0, 0));
-            QCOMPARE(run.form->RE1->palette().color(QPalette::Base), c.pane);
-            QCOMPARE(run.form->Input->palette().color(QPalette::Base), c.input);
+            QCOMPARE(run.ui.RE1->palette().color(QPalette::Base), c.pane);
+            QCOMPARE(run.ui.Input->palette().color(QPalette::Base), c.input);
         }
     }
 
@@ -158,7 +161,7 @@ private slots:
         folder.remove("Base/Words.dat");
         Run run(folder);
         QCOMPARE(run.boxes, QStringList{QStringLiteral("Cannot open file Base\\Words.dat.")});
-        QCOMPARE(run.form->ConfigFile.rowCount(), 0);
+        QCOMPARE(run.form->settings().rowCount(), 0);
         QVERIFY(!run.form->appMessageInstalled());
     }
 
@@ -203,10 +206,11 @@ private slots:
         test::WorkFolder folder;
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QVERIFY(form.RE1->verticalScrollBar()->isVisible());
-        QVERIFY(form.RE1->horizontalScrollBar()->isVisible());
+        QVERIFY(ui.RE1->verticalScrollBar()->isVisible());
+        QVERIFY(ui.RE1->horizontalScrollBar()->isVisible());
         const QFontInfo bar(form.menuBar()->font());
         const QList<QMenu*> menus = form.menuBar()->findChildren<QMenu*>();
         QVERIFY(menus.size() >= 8); // the eight of the design and any Qt adds
@@ -224,9 +228,10 @@ private slots:
         folder.setConfigRow(12, "SpeakButtonFontColor=255");
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        for (QToolButton* button : {form.Speak, form.Cancel, form.EnRus}) {
+        for (QToolButton* button : {ui.Speak, ui.Cancel, ui.EnRus}) {
             button->setEnabled(true);
             const QImage enabled = button->grab().toImage();
             button->setEnabled(false);
@@ -238,22 +243,23 @@ private slots:
         test::WorkFolder folder;
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         form.show();
-        form.T1Timer();
-        QVERIFY(!form.Speak->isEnabled() && !form.EnRus->isEnabled() && !form.Talk->isEnabled());
-        QVERIFY(!form.Cancel->isEnabled() && !form.N3->isEnabled());
+        test::tick(ui.T1);
+        QVERIFY(!ui.Speak->isEnabled() && !ui.EnRus->isEnabled() && !ui.Talk->isEnabled());
+        QVERIFY(!ui.Cancel->isEnabled() && !ui.N3->isEnabled());
 
-        form.Input->setText(QStringLiteral("п"));
-        form.T1Timer();
-        QVERIFY(form.Speak->isEnabled() && form.EnRus->isEnabled() && form.Talk->isEnabled());
-        QVERIFY(!form.Cancel->isEnabled());
+        ui.Input->setText(QStringLiteral("п"));
+        test::tick(ui.T1);
+        QVERIFY(ui.Speak->isEnabled() && ui.EnRus->isEnabled() && ui.Talk->isEnabled());
+        QVERIFY(!ui.Cancel->isEnabled());
 
-        form.RE1->appendLine(QStringLiteral("Строка."));
-        form.T1Timer();
-        QVERIFY(form.Cancel->isEnabled() && form.N3->isEnabled());
-        form.RE1->clear();
-        form.T1Timer();
-        QVERIFY(!form.Cancel->isEnabled() && !form.N3->isEnabled());
+        ui.RE1->appendLine(QStringLiteral("Строка."));
+        test::tick(ui.T1);
+        QVERIFY(ui.Cancel->isEnabled() && ui.N3->isEnabled());
+        ui.RE1->clear();
+        test::tick(ui.T1);
+        QVERIFY(!ui.Cancel->isEnabled() && !ui.N3->isEnabled());
     }
 
     // An idle window does not poll: its timers stay on but wait for a change
@@ -263,12 +269,13 @@ private slots:
         folder.setConfigRow(3, "Intro=No");
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTest::qWait(500); // the start-up ticks
-        QSignalSpy state(form.T1, &QTimer::timeout);
-        QSignalSpy guard(form.T5, &QTimer::timeout);
-        QSignalSpy intro(form.T7, &QTimer::timeout);
+        QSignalSpy state(ui.T1, &QTimer::timeout);
+        QSignalSpy guard(ui.T5, &QTimer::timeout);
+        QSignalSpy intro(ui.T7, &QTimer::timeout);
         QTest::qWait(500);
         // Polling at the shortest tick would have ticked thirty times each.
         QVERIFY2(state.count() + guard.count() + intro.count() < 3,
@@ -276,81 +283,83 @@ private slots:
                                 .arg(state.count())
                                 .arg(guard.count())
                                 .arg(intro.count())));
-        QVERIFY(form.T1->isActive() && form.T7->isActive());
+        QVERIFY(ui.T1->isActive() && ui.T7->isActive());
 
-        form.Input->setText(QStringLiteral("да"));
-        QTRY_VERIFY(form.Speak->isEnabled() && form.Talk->isEnabled());
-        form.RE1->appendLine(QStringLiteral("Строка."));
-        QTRY_VERIFY(form.Cancel->isEnabled());
-        form.SB1[0]->setText(QStringLiteral("привет"));
-        QTRY_VERIFY(form.N23->isEnabled());
-        QTRY_VERIFY(!form.T5->isActive());
-        form.Input->setText(QStringLiteral("да^"));
-        QTRY_VERIFY(form.Input->text().isEmpty());
-        QTRY_VERIFY(!form.Speak->isEnabled());
+        ui.Input->setText(QStringLiteral("да"));
+        QTRY_VERIFY(ui.Speak->isEnabled() && ui.Talk->isEnabled());
+        ui.RE1->appendLine(QStringLiteral("Строка."));
+        QTRY_VERIFY(ui.Cancel->isEnabled());
+        ui.SB1[0]->setText(QStringLiteral("привет"));
+        QTRY_VERIFY(ui.N23->isEnabled());
+        QTRY_VERIFY(!ui.T5->isActive());
+        ui.Input->setText(QStringLiteral("да^"));
+        QTRY_VERIFY(ui.Input->text().isEmpty());
+        QTRY_VERIFY(!ui.Speak->isEnabled());
     }
 
     void f5IsOfferedOnlyWhileAWordIsShown() {
         test::WorkFolder folder;
         Run run(folder);
-        TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         const QList<QPair<QString, bool>> panel = {{QString(), false},
                                                    {QStringLiteral("[NONE]"), false},
                                                    {QStringLiteral("Загрузка окончена"), false},
                                                    {QStringLiteral("[none]"), true},
                                                    {QStringLiteral("привет"), true}};
         for (const auto& [text, offered] : panel) {
-            form.SB1[0]->setText(text);
-            form.T1Timer();
-            QCOMPARE(form.N23->isEnabled(), offered);
+            ui.SB1[0]->setText(text);
+            test::tick(ui.T1);
+            QCOMPARE(ui.N23->isEnabled(), offered);
         }
     }
 
     void anEmptyInputRestartsCompletionWhileItIsOn() {
         test::WorkFolder folder;
         Run run(folder);
-        TForm1& form = *run.form;
-        form.T11->stop();
-        form.T1Timer();
-        QVERIFY(!form.T11->isActive());
-        form.N24->setChecked(true);
-        form.Input->setText(QStringLiteral("x"));
-        form.T11->stop();
-        form.T1Timer();
-        QVERIFY(!form.T11->isActive());
-        form.Input->clear();
-        form.T11->stop();
-        form.T1Timer();
-        QVERIFY(form.T11->isActive());
+        const test::Parts& ui = run.ui;
+        ui.T11->stop();
+        test::tick(ui.T1);
+        QVERIFY(!ui.T11->isActive());
+        ui.N24->setChecked(true);
+        ui.Input->setText(QStringLiteral("x"));
+        ui.T11->stop();
+        test::tick(ui.T1);
+        QVERIFY(!ui.T11->isActive());
+        ui.Input->clear();
+        ui.T11->stop();
+        test::tick(ui.T1);
+        QVERIFY(ui.T11->isActive());
     }
 
     void enterSendsOnlyWhileTheInputHoldsText() {
         test::WorkFolder folder;
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.T1Timer();
-        QTest::keyClick(form.Input, Qt::Key_Return);
-        QCOMPARE(form.RE1->lineCount(), 0);
-        test::typeText(form.Input, QStringLiteral("да"));
-        form.T1Timer();
-        QTest::keyClick(form.Input, Qt::Key_Return);
-        QCOMPARE(form.RE1->lineText(0), QStringLiteral("Да."));
+        test::tick(ui.T1);
+        QTest::keyClick(ui.Input, Qt::Key_Return);
+        QCOMPARE(ui.RE1->lineCount(), 0);
+        test::typeText(ui.Input, QStringLiteral("да"));
+        test::tick(ui.T1);
+        QTest::keyClick(ui.Input, Qt::Key_Return);
+        QCOMPARE(ui.RE1->lineText(0), QStringLiteral("Да."));
     }
 
     void aSecondaryWindowTakesOverAndGivesBack() {
         test::WorkFolder folder;
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         QWidget about;
         form.show();
-        openSecondary(&form, form.T1, &about);
-        QVERIFY(!form.T1->isActive());
+        openSecondary(&form, ui.T1, &about);
+        QVERIFY(!ui.T1->isActive());
         QVERIFY(!form.isEnabled());
         QVERIFY(about.isVisible() && about.isEnabled());
-        closeSecondary(&form, form.T1, &about);
-        QVERIFY(form.T1->isActive());
+        closeSecondary(&form, ui.T1, &about);
+        QVERIFY(ui.T1->isActive());
         QVERIFY(form.isEnabled());
         QVERIFY(!about.isVisible());
     }
@@ -359,33 +368,43 @@ private slots:
         test::WorkFolder folder;
         Run run(folder);
         TForm1& form = *run.form;
+        const test::Parts& ui = run.ui;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         // The start-up search, which would reset the index, is over: on a
         // busy machine it can come after the window is shown.
-        QTRY_VERIFY(!form.T11->isActive());
-        form.SpeedWord = {"\xEF\xF0\xE8\xE2\xE5\xF2", "\xEF\xEE\xEA\xE0",
-                          "\xEF\xF0\xE8\xE2\xE0\xEB"};
-        form.T11->stop(); // its start-up search would reset the index at any moment
-        form.completion.CandidateIndex = 0;
+        QTRY_VERIFY(!ui.T11->isActive());
+        // The dictionary read by switching completion on and off again.
+        folder.write("Base/dictionary.dat", test::w("привет\r\nпока\r\nпривал\r\n"));
+        ui.N24->trigger();
+        ui.N24->trigger();
+        QCOMPARE(form.dictionary().size(), 3u);
+        ui.T11->stop(); // its start-up search would reset the index at any moment
+        const int before = form.completion().CandidateIndex;
+        const QString shown = ui.SB1[0]->text();
         QTest::keyClick(form.windowHandle(), Qt::Key_Down);
-        QCOMPARE(form.completion.CandidateIndex, 0); // completion is off: the hook does nothing
+        // Completion is off: the hook does nothing.
+        QCOMPARE(form.completion().CandidateIndex, before);
+        QCOMPARE(ui.SB1[0]->text(), shown);
 
-        form.N24->setChecked(true);
+        ui.N24->trigger();
+        QVERIFY(ui.N24->isChecked());
         // The search the hook starts would end in "[NONE]" on the empty line
         // and reset the index; here only the hook's steps are looked at.
-        form.T11->setInterval(60'000);
+        ui.T11->setInterval(60'000);
+        QTest::keyClick(form.windowHandle(), Qt::Key_Up); // as far back as Up goes
+        QCOMPARE(form.completion().CandidateIndex, 0);
         QTest::keyClick(form.windowHandle(), Qt::Key_Down);
-        QCOMPARE(form.completion.CandidateIndex, 1);
-        QCOMPARE(form.SB1[0]->text(), QStringLiteral("пока"));
-        QVERIFY(form.T11->isActive());
+        QCOMPARE(form.completion().CandidateIndex, 1);
+        QCOMPARE(ui.SB1[0]->text(), QStringLiteral("пока"));
+        QVERIFY(ui.T11->isActive());
         QTest::keyClick(form.windowHandle(), Qt::Key_Down);
         QTest::keyClick(form.windowHandle(), Qt::Key_Down);
-        QCOMPARE(form.completion.CandidateIndex, 2); // the last entry is as far as Down goes
+        QCOMPARE(form.completion().CandidateIndex, 2); // the last entry is as far as Down goes
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
         QTest::keyClick(form.windowHandle(), Qt::Key_Up);
-        QCOMPARE(form.completion.CandidateIndex, 0);
-        QCOMPARE(form.SB1[0]->text(), QStringLiteral("привет"));
+        QCOMPARE(form.completion().CandidateIndex, 0);
+        QCOMPARE(ui.SB1[0]->text(), QStringLiteral("привет"));
     }
 };
 

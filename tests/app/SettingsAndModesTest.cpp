@@ -88,11 +88,11 @@ QFont font(const char* family, int size, bool bold, bool italic) {
 class SettingsAndModesTest : public QObject, test::WindowSession {
     Q_OBJECT
 
-    static void confirmDialog(TForm1& form, const QString& path, int seconds) {
-        form.N38->trigger();
-        form.Form2->Edit1->setText(path);
-        form.Form2->SpinEdit1->setValue(seconds);
-        form.Form2->Button1->click();
+    void confirmDialog(const QString& path, int seconds) const {
+        ui.N38->trigger();
+        program->form2.Edit1->setText(path);
+        program->form2.SpinEdit1->setValue(seconds);
+        program->form2.Button1->click();
     }
 
 private slots:
@@ -103,24 +103,24 @@ private slots:
         folder.setConfigRow(2, "Comment=two  blanks  and a = sign");
         const std::string before = folder.read("Config.ini");
         TForm1& form = start(folder);
-        form.N15->trigger();
+        ui.N15->trigger();
         QCOMPARE(folder.read("Config.ini"), before); // nothing until the dialog is confirmed
 
-        form.N38->trigger();
-        QCOMPARE(form.Form2->Edit1->text(), QStringLiteral("D:\\Txt.Dat"));
-        QVERIFY(!form.isEnabled() && !form.T1->isActive() && form.Form2->isVisible());
-        confirmDialog(form, QStringLiteral("/tmp/общий.txt"), 5);
+        ui.N38->trigger();
+        QCOMPARE(program->form2.Edit1->text(), QStringLiteral("D:\\Txt.Dat"));
+        QVERIFY(!form.isEnabled() && !ui.T1->isActive() && program->form2.isVisible());
+        confirmDialog(QStringLiteral("/tmp/общий.txt"), 5);
         auto rows = splitTextLines(before);
         rows[30] = w("Adres=/tmp/общий.txt");
         rows[32] = "Repeat=No";
         QCOMPARE(folder.read("Config.ini"), joinTextLines(rows));
-        QCOMPARE(form.Form2->SpinEdit1->value(), 5000);
-        QVERIFY(form.isEnabled() && form.T1->isActive() && !form.Form2->isVisible());
+        QCOMPARE(program->form2.SpinEdit1->value(), 5000);
+        QVERIFY(form.isEnabled() && ui.T1->isActive() && !program->form2.isVisible());
 
         // Opening again shows the stored path and a fresh number.
-        form.N38->trigger();
-        QCOMPARE(form.Form2->Edit1->text(), QStringLiteral("/tmp/общий.txt"));
-        QCOMPARE(form.Form2->SpinEdit1->value(), 1);
+        ui.N38->trigger();
+        QCOMPARE(program->form2.Edit1->text(), QStringLiteral("/tmp/общий.txt"));
+        QCOMPARE(program->form2.SpinEdit1->value(), 1);
         QVERIFY(boxes.isEmpty());
     }
 
@@ -128,77 +128,78 @@ private slots:
         test::WorkFolder folder;
         const std::string before = folder.read("Config.ini");
         TForm1& form = start(folder);
-        form.N38->trigger();
-        form.Form2->Edit1->setText(QStringLiteral("/tmp/partner.txt"));
-        form.Form2->SpinEdit1->setValue(7);
-        QTest::keyClick(form.Form2, Qt::Key_Escape);
-        QVERIFY(!form.Form2->isVisible() && form.isEnabled() && form.T1->isActive());
-        QCOMPARE(form.Form2->SpinEdit1->value(), 7);
-        QCOMPARE(form.Form2->Edit1->text(), QStringLiteral("/tmp/partner.txt"));
+        ui.N38->trigger();
+        program->form2.Edit1->setText(QStringLiteral("/tmp/partner.txt"));
+        program->form2.SpinEdit1->setValue(7);
+        QTest::keyClick(&program->form2, Qt::Key_Escape);
+        QVERIFY(!program->form2.isVisible() && form.isEnabled() && ui.T1->isActive());
+        QCOMPARE(program->form2.SpinEdit1->value(), 7);
+        QCOMPARE(program->form2.Edit1->text(), QStringLiteral("/tmp/partner.txt"));
 
-        form.N38->trigger();
-        form.Form2->Edit1->clear();
-        QTest::keyClick(form.Form2->Edit1, Qt::Key_Return); // Enter confirms
+        ui.N38->trigger();
+        program->form2.Edit1->clear();
+        QTest::keyClick(program->form2.Edit1, Qt::Key_Return); // Enter confirms
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes.front().startsWith(QStringLiteral("Путь файла")));
-        QVERIFY(form.Form2->isVisible() && !form.isEnabled());
+        QVERIFY(program->form2.isVisible() && !form.isEnabled());
         QCOMPARE(folder.read("Config.ini"), before);
     }
 
     void theDefaultsKeepTheirMarkOnlyWhenTheDialogsFieldsAlreadyHeldThem() {
         test::WorkFolder folder;
-        TForm1& form = start(folder);
-        confirmDialog(form, QStringLiteral("D:\\Txt.Dat"), 5);
-        QVERIFY(!form.N13->isChecked());
-        form.N13->trigger();
-        QVERIFY(!form.N13->isChecked()); // 5000 became 1000
-        form.N13->trigger();
-        QVERIFY(form.N13->isChecked());
-        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
-        QVERIFY(form.Input->font().bold());
-        QCOMPARE(form.RE1->palette().color(QPalette::Base), QColor(192, 192, 192));
+        start(folder);
+        confirmDialog(QStringLiteral("D:\\Txt.Dat"), 5);
+        QVERIFY(!ui.N13->isChecked());
+        ui.N13->trigger();
+        QVERIFY(!ui.N13->isChecked()); // 5000 became 1000
+        ui.N13->trigger();
+        QVERIFY(ui.N13->isChecked());
+        QCOMPARE(program->form3.designHeight(), TForm3::kCollapsed);
+        QVERIFY(ui.Input->font().bold());
+        QCOMPARE(ui.RE1->palette().color(QPalette::Base), QColor(192, 192, 192));
     }
 
     void thePartnersPhraseIsReadByEnterOrAnsweredByTimer() {
         test::WorkFolder folder;
         folder.write("Shared.txt", w("как дела?\r\n"));
         TForm1& form = start(folder);
-        form.Form2->Edit1->setText(QString::fromStdString((folder.path() / "Shared.txt").string()));
-        form.Cpu31->trigger();
-        QVERIFY(form.T6->isActive() && !form.T1->isActive());
-        QCOMPARE(form.SB1[2]->text(), QStringLiteral("Режим Cpu\\Cpu"));
+        program->form2.Edit1->setText(
+            QString::fromStdString((folder.path() / "Shared.txt").string()));
+        ui.Cpu31->trigger();
+        QVERIFY(ui.T6->isActive() && !ui.T1->isActive());
+        QCOMPARE(ui.SB1[2]->text(), QStringLiteral("Режим Cpu\\Cpu"));
 
-        form.Talk->setEnabled(false);
-        form.T6Timer(); // by Enter: the phrase waits for the user
-        QVERIFY(form.Talk->isEnabled());
-        QCOMPARE(form.RE1->lineCount(), 1); // only the mode's service line
+        ui.Talk->setEnabled(false);
+        test::tick(ui.T6); // by Enter: the phrase waits for the user
+        QVERIFY(ui.Talk->isEnabled());
+        QCOMPARE(ui.RE1->lineCount(), 1); // only the mode's service line
 
-        form.Form2->RB2->click();
-        form.Form2->SpinEdit1->setValue(0); // still being typed: the timer keeps a tick
+        program->form2.RB2->click();
+        program->form2.SpinEdit1->setValue(0); // still being typed: the timer keeps a tick
         random.draws = {1, 0, 1};
-        form.T6Timer();
-        QCOMPARE(form.T6->interval(), TForm1::kShortestTick);
-        QVERIFY(!form.Talk->isEnabled());
-        QCOMPARE(form.RE1->lineText(1), QStringLiteral("Как дела?"));
+        test::tick(ui.T6);
+        QCOMPARE(ui.T6->interval(), TForm1::kShortestTick);
+        QVERIFY(!ui.Talk->isEnabled());
+        QCOMPARE(ui.RE1->lineText(1), QStringLiteral("Как дела?"));
         PhraseList written;
         written.load(form.folder(), "Shared.txt");
         QCOMPARE(written.lines(), std::vector<std::string>{w("Хорошо.")});
 
-        form.Form2->SpinEdit1->setValue(5000);
-        form.T6Timer();
-        QCOMPARE(form.T6->interval(), 5000);
+        program->form2.SpinEdit1->setValue(5000);
+        test::tick(ui.T6);
+        QCOMPARE(ui.T6->interval(), 5000);
 
         folder.remove("Shared.txt");
-        form.T6->setInterval(1);
+        ui.T6->setInterval(1);
         QTRY_COMPARE_WITH_TIMEOUT(boxes.size(), 1, 5000);
         QTest::qWait(100);
         QCOMPARE(boxes.size(), 1); // reported once while the mode keeps trying
         QVERIFY(boxes.front().startsWith(QStringLiteral("Cannot open file ")));
-        QVERIFY(form.T6->isActive());
+        QVERIFY(ui.T6->isActive());
 
-        form.CpuUser1->trigger();
-        QVERIFY(!form.T6->isActive() && form.T1->isActive());
-        QCOMPARE(form.RE1->lineText(form.RE1->lineCount() - 2),
+        ui.CpuUser1->trigger();
+        QVERIFY(!ui.T6->isActive() && ui.T1->isActive());
+        QCOMPARE(ui.RE1->lineText(ui.RE1->lineCount() - 2),
                  QStringLiteral("Сервис:   // Режим диалога Cpu\\User."));
     }
 
@@ -227,15 +228,18 @@ private slots:
                 base.load(form.folder(), "Base\\Words.dat");
                 return base.count();
             };
+            // A reply of the program's stands, as after any turn of the user's.
+            random.draws = {1, 0, 1};
+            say(QStringLiteral("как дела?"));
+            QCOMPARE(form.dialogue().state.LastReply, w("Хорошо."));
             const int before = keysBefore();
-            form.Form2->Edit1->setText(
+            program->form2.Edit1->setText(
                 QString::fromStdString((folder.path() / "Shared.txt").string()));
-            form.Form2->RB2->click();
-            form.Cpu31->trigger();
-            form.dialogue.state.LastReply = w("Расскажи что-нибудь.");
-            const int lines = form.RE1->lineCount();
-            form.T6Timer();
-            QCOMPARE(form.RE1->lineCount() - lines, c.linesAdded);
+            program->form2.RB2->click();
+            ui.Cpu31->trigger();
+            const int lines = ui.RE1->lineCount();
+            test::tick(ui.T6);
+            QCOMPARE(ui.RE1->lineCount() - lines, c.linesAdded);
             QCOMPARE(keysBefore() - before, c.keysLearnt);
             QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join(u' ')));
         }
@@ -245,25 +249,25 @@ private slots:
         test::WorkFolder folder;
         TForm1& form = start(folder);
         QVERIFY(boxes.isEmpty()); // the picture was found
-        form.N12->trigger();
-        QVERIFY(form.Form3->isVisible() && !form.isEnabled() && !form.T1->isActive());
-        form.Form3->Button1->click();
-        QCOMPARE(form.Form3->designHeight(), TForm3::kExpanded);
-        QVERIFY(form.Form3->Memo1->toPlainText().startsWith(QStringLiteral("ОРЛЕВАН")));
-        form.Form3->Button1->click();
-        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+        ui.N12->trigger();
+        QVERIFY(program->form3.isVisible() && !form.isEnabled() && !ui.T1->isActive());
+        program->form3.Button1->click();
+        QCOMPARE(program->form3.designHeight(), TForm3::kExpanded);
+        QVERIFY(program->form3.Memo1->toPlainText().startsWith(QStringLiteral("ОРЛЕВАН")));
+        program->form3.Button1->click();
+        QCOMPARE(program->form3.designHeight(), TForm3::kCollapsed);
 
         folder.remove("ReadMe.Txt");
-        form.Form3->Button1->click();
+        program->form3.Button1->click();
         QCOMPARE(boxes, QStringList{QStringLiteral("Cannot open file ReadMe.Txt.")});
-        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+        QCOMPARE(program->form3.designHeight(), TForm3::kCollapsed);
 
-        form.Form3->setDesignHeight(200); // any other height only grows
-        form.Form3->Button1->click();
-        form.Form3->Button2->click();
-        QVERIFY(!form.Form3->isVisible() && form.isEnabled() && form.T1->isActive());
-        form.N12->trigger();
-        QCOMPARE(form.Form3->designHeight(), TForm3::kCollapsed);
+        program->form3.setDesignHeight(200); // any other height only grows
+        program->form3.Button1->click();
+        program->form3.Button2->click();
+        QVERIFY(!program->form3.isVisible() && form.isEnabled() && ui.T1->isActive());
+        ui.N12->trigger();
+        QCOMPARE(program->form3.designHeight(), TForm3::kCollapsed);
     }
 
     // OK on a font picker the user did not touch leaves the lines and the
@@ -276,17 +280,17 @@ private slots:
             folder.setConfigRow(28, std::string("InputFontStyle=") + style);
             TForm1& form = start(folder);
             struct Item {
-                QAction* TForm1::*item;
+                QAction* test::Parts::*item;
                 QFont Pickers::*picker;
                 bool inputLine;
             };
-            for (const Item& item : {Item{&TForm1::User2, &Pickers::FontDialog1, false},
-                                     Item{&TForm1::Cpu2, &Pickers::FontDialog2, false},
-                                     Item{&TForm1::Mystring1, &Pickers::FontDialog3, true}}) {
-                const QString before = drawn(form.pickers.*item.picker);
-                QCOMPARE(confirmUntouched(form.*item.item), 1);
-                QCOMPARE(drawn(form.pickers.*item.picker), before);
-                QCOMPARE(drawn(item.inputLine ? form.Input->font() : form.RE1->insertionFont()),
+            for (const Item& item : {Item{&test::Parts::User2, &Pickers::FontDialog1, false},
+                                     Item{&test::Parts::Cpu2, &Pickers::FontDialog2, false},
+                                     Item{&test::Parts::Mystring1, &Pickers::FontDialog3, true}}) {
+                const QString before = drawn(form.pickers().*item.picker);
+                QCOMPARE(confirmUntouched(ui.*item.item), 1);
+                QCOMPARE(drawn(form.pickers().*item.picker), before);
+                QCOMPARE(drawn(item.inputLine ? ui.Input->font() : ui.RE1->insertionFont()),
                          before);
             }
         }
@@ -296,52 +300,56 @@ private slots:
         test::WorkFolder folder;
         TForm1& form = start(folder);
         auto* pickers = new ScriptedPickers;
-        form.pickerDialogs.reset(pickers);
+        form.askPickersWith(std::unique_ptr<PickerDialogs>(pickers));
         // The captions of the enabled buttons; disabled, they are greyed whatever the colour.
         const auto caption = [](const QWidget* button) {
             return button->palette().color(QPalette::Active, QPalette::ButtonText);
         };
-        const QColor speakBefore = caption(form.Speak);
+        const QColor speakBefore = caption(ui.Speak);
 
         // N9: the first showing cancelled, the other two confirmed.
         pickers->colours = {std::nullopt, QColor(Qt::red), QColor(Qt::blue)};
-        form.N9->trigger();
+        ui.N9->trigger();
         QCOMPARE(pickers->asked, 3);
-        QCOMPARE(caption(form.Speak), speakBefore);
-        QCOMPARE(caption(form.Cancel), QColor(Qt::red));
-        QCOMPARE(caption(form.EnRus), QColor(Qt::blue));
-        QVERIFY(!form.N13->isChecked());
+        QCOMPARE(caption(ui.Speak), speakBefore);
+        QCOMPARE(caption(ui.Cancel), QColor(Qt::red));
+        QCOMPARE(caption(ui.EnRus), QColor(Qt::blue));
+        QVERIFY(!ui.N13->isChecked());
 
-        form.N13->trigger();
-        form.N13->trigger();
-        form.N6->trigger(); // cancelled: only the mark goes
-        QVERIFY(!form.N13->isChecked());
+        ui.N13->trigger();
+        ui.N13->trigger();
+        ui.N6->trigger(); // cancelled: only the mark goes
+        QVERIFY(!ui.N13->isChecked());
+
+        // A confirmed line font gives the pane its name, size and style.
+        pickers->fonts = {font("Liberation Serif", 12, true, false)};
+        ui.User2->trigger();
+        QCOMPARE(form.pickers().FontDialog1.pointSize(), 12);
+        pickers->fonts = {font("Liberation Mono", 14, false, true)};
+        ui.Cpu2->trigger();
+        QCOMPARE(form.pickers().FontDialog2.pointSize(), 14);
+        QCOMPARE(ui.RE1->insertionFont().family(), QStringLiteral("Liberation Mono"));
+        QVERIFY(ui.RE1->insertionFont().italic());
 
         // A cancelled line font still gives the pane the picker's size and style.
-        form.pickers.FontDialog1 = font("Liberation Serif", 12, true, false);
-        form.User2->trigger();
-        QCOMPARE(form.RE1->insertionFont().pointSize(), 12);
-        QVERIFY(form.RE1->insertionFont().bold());
-        QVERIFY(form.RE1->insertionFont().family() != QStringLiteral("Liberation Serif"));
-        pickers->fonts = {font("Liberation Mono", 14, false, true)};
-        form.Cpu2->trigger();
-        QCOMPARE(form.pickers.FontDialog2.pointSize(), 14);
-        QCOMPARE(form.RE1->insertionFont().family(), QStringLiteral("Liberation Mono"));
-        QVERIFY(form.RE1->insertionFont().italic());
+        ui.User2->trigger();
+        QCOMPARE(ui.RE1->insertionFont().pointSize(), 12);
+        QVERIFY(ui.RE1->insertionFont().bold());
+        QVERIFY(ui.RE1->insertionFont().family() != QStringLiteral("Liberation Serif"));
 
         // The input line's font keeps its size whatever is picked.
         pickers->fonts = {font("Liberation Serif", 20, false, true)};
-        form.Mystring1->trigger();
-        QCOMPARE(form.Input->font().family(), QStringLiteral("Liberation Serif"));
-        QVERIFY(form.Input->font().italic());
-        QCOMPARE(form.Input->font().pointSize(), 8);
+        ui.Mystring1->trigger();
+        QCOMPARE(ui.Input->font().family(), QStringLiteral("Liberation Serif"));
+        QVERIFY(ui.Input->font().italic());
+        QCOMPARE(ui.Input->font().pointSize(), 8);
 
         pickers->colours = {QColor(Qt::green)};
-        form.User1->trigger();
-        QCOMPARE(form.pickers.ColorDialog2, QColor(Qt::green));
+        ui.User1->trigger();
+        QCOMPARE(form.pickers().ColorDialog2, QColor(Qt::green));
         random.draws = {1, 0, 1};
-        say(form, QStringLiteral("как дела?"));
-        const QTextBlock user = form.RE1->document()->lastBlock().previous();
+        say(QStringLiteral("как дела?"));
+        const QTextBlock user = ui.RE1->document()->lastBlock().previous();
         QCOMPARE(user.begin().fragment().charFormat().foreground().color(), QColor(Qt::green));
     }
 };

@@ -1,10 +1,16 @@
 #include "WorkFolder.h"
 
+#include "app/DialogPane.h"
 #include "app/PhraseEdit.h"
 #include "platform/format/TextLines.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QWidget>
 #include <filesystem>
@@ -41,21 +47,104 @@ void WorkFolder::setConfigRow(int row, std::string_view line) const {
     write("Config.ini", joinTextLines(rows));
 }
 
+namespace {
+
+template <typename T> void find(const TForm1& form, T*& part, const QString& name) {
+    part = form.findChild<T*>(name);
+    if (!part) {
+        qFatal("The main window has no %s named %s", T::staticMetaObject.className(),
+               qPrintable(name));
+    }
+}
+
+} // namespace
+
+Parts::Parts(const TForm1& form) {
+#define ORLEVAN_FIND(part) find(form, part, QStringLiteral(#part))
+    ORLEVAN_FIND(TabControl1);
+    ORLEVAN_FIND(TabControl2);
+    ORLEVAN_FIND(RE1);
+    ORLEVAN_FIND(Input);
+    ORLEVAN_FIND(Cancel);
+    ORLEVAN_FIND(EnRus);
+    ORLEVAN_FIND(Speak);
+    ORLEVAN_FIND(Talk);
+    for (std::size_t panel = 0; panel < SB1.size(); ++panel) {
+        find(form, SB1[panel], QStringLiteral("SB1[%1]").arg(panel));
+    }
+    ORLEVAN_FIND(N1);
+    ORLEVAN_FIND(N2);
+    ORLEVAN_FIND(N3);
+    ORLEVAN_FIND(N4);
+    ORLEVAN_FIND(N5);
+    ORLEVAN_FIND(N6);
+    ORLEVAN_FIND(N9);
+    ORLEVAN_FIND(N11);
+    ORLEVAN_FIND(N12);
+    ORLEVAN_FIND(N13);
+    ORLEVAN_FIND(N15);
+    ORLEVAN_FIND(N16);
+    ORLEVAN_FIND(N18);
+    ORLEVAN_FIND(N19);
+    ORLEVAN_FIND(N20);
+    ORLEVAN_FIND(N21);
+    ORLEVAN_FIND(N22);
+    ORLEVAN_FIND(N23);
+    ORLEVAN_FIND(N24);
+    ORLEVAN_FIND(N25);
+    ORLEVAN_FIND(N36);
+    ORLEVAN_FIND(N38);
+    ORLEVAN_FIND(N40);
+    ORLEVAN_FIND(User1);
+    ORLEVAN_FIND(Cpu1);
+    ORLEVAN_FIND(Mystring2);
+    ORLEVAN_FIND(User2);
+    ORLEVAN_FIND(Cpu2);
+    ORLEVAN_FIND(Mystring1);
+    ORLEVAN_FIND(CpuUser1);
+    ORLEVAN_FIND(Cpu31);
+    ORLEVAN_FIND(T1);
+    ORLEVAN_FIND(T2);
+    ORLEVAN_FIND(T3);
+    ORLEVAN_FIND(T4);
+    ORLEVAN_FIND(T5);
+    ORLEVAN_FIND(T6);
+    ORLEVAN_FIND(T7);
+    ORLEVAN_FIND(T8);
+    ORLEVAN_FIND(T9);
+    ORLEVAN_FIND(T10);
+    ORLEVAN_FIND(T11);
+    ORLEVAN_FIND(T12);
+    ORLEVAN_FIND(MP1);
+    ORLEVAN_FIND(MP2);
+    ORLEVAN_FIND(MP3);
+    ORLEVAN_FIND(MP4);
+    ORLEVAN_FIND(MP5);
+    ORLEVAN_FIND(MP6);
+#undef ORLEVAN_FIND
+}
+
+void tick(QTimer* timer) {
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
 TForm1& WindowSession::start(const WorkFolder& folder) {
     program.reset();
     program =
         std::make_unique<Program>(Folder(folder.path()), clock, random,
                                   [this](const QString&, const QString& text) { boxes << text; });
     TForm1& form = program->form1;
+    ui = Parts(form);
     form.show();
-    form.T12Timer(); // the dialogue header, as at start
+    // The dialogue header, as at start, before any other start-up timer gets its tick.
+    tick(ui.T12);
     return form;
 }
 
-void WindowSession::say(TForm1& form, const QString& phrase) {
-    form.Input->setText(phrase);
-    form.T1Timer();
-    form.Speak->click();
+void WindowSession::say(const QString& phrase) const {
+    ui.Input->setText(phrase);
+    tick(ui.T1);
+    ui.Speak->click();
 }
 
 void typeText(QWidget* widget, const QString& text) {

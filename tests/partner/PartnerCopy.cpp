@@ -38,12 +38,13 @@ int main(int argc, char* argv[]) {
     program.form2.Edit1->setText(QString::fromLocal8Bit(argv[2]));
     program.form2.RB2->click();
     program.form2.SpinEdit1->setValue(interval);
-    form.Cpu31->trigger();
+    form.findChild<QAction*>("Cpu31")->trigger();
 
     const auto turnsMade = [&] {
         int made = 0;
-        for (int line = 0; line < form.dialogue.Log.count(); ++line) {
-            made += form.dialogue.Log.line(line).find("USER:") != std::string_view::npos;
+        const orlevan::PhraseList& record = form.dialogue().Log;
+        for (int line = 0; line < record.count(); ++line) {
+            made += record.line(line).find("USER:") != std::string_view::npos;
         }
         return made;
     };
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (turnsMade() >= turns) {
             watch.stop();
-            form.N4->trigger();
+            form.findChild<QAction*>("N4")->trigger();
         }
     });
     watch.start(20);
