@@ -62,8 +62,8 @@ TForm1::TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Pre
     watchState();
 
     // The client area is fixed; the menu bar comes on top of it.
-    centralWidget()->setFixedSize(kClientSize);
-    setFixedSize(kClientSize + QSize(0, kStatusHeight + menuBar()->sizeHint().height()));
+    centralWidget()->setFixedSize(kMainClientSize);
+    setFixedSize(kMainClientSize + QSize(0, kStatusHeight + menuBar()->sizeHint().height()));
     centreOnDesktop(this);
 
     errors_.run([this] { FormCreate(); });

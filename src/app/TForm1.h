@@ -12,8 +12,10 @@
 #include "platform/format/SettingsTable.h"
 #include "platform/kb/PhraseList.h"
 #include "platform/system/Folder.h"
+#include "widgets/RestingTimer.h"
 
 #include <QMainWindow>
+#include <QSize>
 #include <array>
 #include <functional>
 #include <memory>
@@ -43,6 +45,9 @@ class TForm4;
 // The main window: the dialogue pane, the input line with its buttons, the
 // menu, the status bar, the twelve timers that carry all deferred and
 // periodic work, the six sounds, and the hidden buffers every handler shares.
+// The main window's client area below the menu, without the status bar.
+inline constexpr QSize kMainClientSize{587, 342};
+
 class TForm1 : public QMainWindow, private TurnFrontEnd {
     Q_OBJECT
 
@@ -50,13 +55,6 @@ class TForm1 : public QMainWindow, private TurnFrontEnd {
     Folder folder_;
 
 public:
-    // The shortest tick of a timer. The design's "1 ms" meant as often as the
-    // Windows timer allows, which is about 15 ms; ticking faster would only
-    // burn the processor of an idle window.
-    static constexpr int kShortestTick = 15;
-    // The client area below the menu, without the status bar.
-    static constexpr QSize kClientSize{587, 342};
-
     // Builds the window and opens its sounds (a missing sound file fails
     // here), then runs FormCreate under the error box.
     TForm1(const Folder& folder, Clock& clock, Random& random, ErrorBox::Presenter presenter = {});

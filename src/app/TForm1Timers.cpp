@@ -15,7 +15,7 @@ namespace {
 
 // Fast timers tick at the shortest interval; the design's 1 ms stands for it.
 int interval(int designMilliseconds) {
-    return designMilliseconds == 1 ? TForm1::kShortestTick : designMilliseconds;
+    return designMilliseconds == 1 ? kShortestTick : designMilliseconds;
 }
 
 } // namespace

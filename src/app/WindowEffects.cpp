@@ -85,7 +85,7 @@ void WindowEffects::leaveFullScreen() {
 void WindowEffects::setClientFixed(bool fixed) {
     QWidget* client = form_.centralWidget();
     if (fixed) {
-        client->setFixedSize(TForm1::kClientSize);
+        client->setFixedSize(kMainClientSize);
         return;
     }
     client->setMinimumSize(0, 0);

@@ -18,9 +18,6 @@ class TForm4 : public QWidget {
     Q_OBJECT
 
 public:
-    // As often as the main window's fast timers tick.
-    static constexpr int kShortestTick = 15;
-
     explicit TForm4(KeyboardOwner& owner, QWidget* parent = nullptr);
 
     QGroupBox* GroupBox1 = nullptr; // "Знаки:"

@@ -11,6 +11,15 @@ class QTimer;
 // each change it is told of, and rests in between. It stays switched on while
 // it rests: whether it is on is what the secondary windows and the modes
 // switch, and what the other handlers look at.
+namespace orlevan {
+
+// The shortest tick of a timer. The design's "1 ms" meant as often as the
+// Windows timer allows, which is about 15 ms; ticking faster would only burn
+// the processor of an idle window.
+inline constexpr int kShortestTick = 15;
+
+} // namespace orlevan
+
 namespace orlevan::resting {
 
 // Makes `timer` a resting timer; its present interval is the delay of its

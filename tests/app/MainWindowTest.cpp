@@ -95,7 +95,7 @@ private slots:
             QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
         }
         QCOMPARE(ui.T2->interval(), 1000);
-        QCOMPARE(ui.T1->interval(), TForm1::kShortestTick);
+        QCOMPARE(ui.T1->interval(), kShortestTick);
     }
 
     void aFailingSettingsRowStopsTheRestAndTheHook() {

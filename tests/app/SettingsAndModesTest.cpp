@@ -178,7 +178,7 @@ private slots:
         program->form2.SpinEdit1->setValue(0); // still being typed: the timer keeps a tick
         random.draws = {1, 0, 1};
         test::tick(ui.T6);
-        QCOMPARE(ui.T6->interval(), TForm1::kShortestTick);
+        QCOMPARE(ui.T6->interval(), kShortestTick);
         QVERIFY(!ui.Talk->isEnabled());
         QCOMPARE(ui.RE1->lineText(1), QStringLiteral("Как дела?"));
         PhraseList written;
