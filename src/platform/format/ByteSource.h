@@ -24,7 +24,9 @@ public:
     explicit ViewSource(std::string_view bytes) : bytes_(bytes) {}
     std::size_t get(char* into, std::size_t room) override {
         const std::size_t size = std::min(room, bytes_.size());
-        std::memcpy(into, bytes_.data(), size);
+        if (size > 0) {
+            std::memcpy(into, bytes_.data(), size);
+        }
         bytes_.remove_prefix(size);
         return size;
     }

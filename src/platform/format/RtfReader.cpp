@@ -151,7 +151,10 @@ bool Reader::has(std::size_t count) {
 // from the source; \bin data that lay past the window is dropped as it comes.
 void Reader::moveWindow() {
     const std::size_t kept = doc_.size() - pos_;
-    std::memmove(held_.data(), doc_.data() + pos_, kept);
+    // Before the first fill there is no window yet, and nothing to keep.
+    if (kept > 0) {
+        std::memmove(held_.data(), doc_.data() + pos_, kept);
+    }
     std::size_t filled = kept;
     while (filled < held_.size() && !sourceEnded_) {
         const std::size_t got = source_.get(held_.data() + filled, held_.size() - filled);
