@@ -2,6 +2,7 @@
 // survive being written and read again, and read the same when the document
 // comes a few bytes at a time through the reader's smallest window.
 
+#include "platform/format/ByteSource.h"
 #include "platform/format/Rtf.h"
 #include "platform/format/RtfReader.h"
 #include "platform/system/Failure.h"
@@ -15,25 +16,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace {
-
-class Trickle final : public orlevan::ByteSource {
-public:
-    Trickle(std::string_view bytes, std::size_t piece) : bytes_(bytes), piece_(piece) {}
-    std::size_t get(char* into, std::size_t room) override {
-        const std::size_t size = std::min({room, piece_, bytes_.size()});
-        std::memcpy(into, bytes_.data(), size);
-        bytes_.remove_prefix(size);
-        return size;
-    }
-
-private:
-    std::string_view bytes_;
-    std::size_t piece_;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -53,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.empty()) {
         std::abort();
     }
-    Trickle source(bytes, size % 7 + 1);
+    orlevan::ViewSource source(bytes, size % 7 + 1);
     orlevan::LineBuffer streamed;
     orlevan::rtf::Reader(source, 0, streamed, 16).read();
     if (streamed.toStrings() != lines) {

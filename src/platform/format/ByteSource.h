@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -18,12 +19,14 @@ protected:
     ~ByteSource() = default;
 };
 
-// Bytes already in memory, as a source.
+// Bytes already in memory, as a source; at most `piece` of them at a time,
+// so that tests can hand a reader a document a few bytes at a time.
 class ViewSource final : public ByteSource {
 public:
-    explicit ViewSource(std::string_view bytes) : bytes_(bytes) {}
+    explicit ViewSource(std::string_view bytes, std::size_t piece = SIZE_MAX)
+        : bytes_(bytes), piece_(piece) {}
     std::size_t get(char* into, std::size_t room) override {
-        const std::size_t size = std::min(room, bytes_.size());
+        const std::size_t size = std::min({room, piece_, bytes_.size()});
         if (size > 0) {
             std::memcpy(into, bytes_.data(), size);
         }
@@ -33,6 +36,7 @@ public:
 
 private:
     std::string_view bytes_;
+    std::size_t piece_;
 };
 
 } // namespace orlevan

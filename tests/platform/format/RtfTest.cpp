@@ -1,5 +1,6 @@
 #include "platform/format/Rtf.h"
 
+#include "platform/format/ByteSource.h"
 #include "platform/format/RtfReader.h"
 #include "platform/system/Failure.h"
 #include "support/TestSupport.h"
@@ -22,28 +23,12 @@ std::string fixture(const char* name) {
     return test::readFile(std::string(ORLEVAN_FIXTURES) + "/rtf/" + name);
 }
 
-// Hands a document over a few bytes at a time.
-class Trickle final : public ByteSource {
-public:
-    Trickle(std::string_view bytes, std::size_t piece) : bytes_(bytes), piece_(piece) {}
-    std::size_t get(char* into, std::size_t room) override {
-        const std::size_t size = std::min({room, piece_, bytes_.size()});
-        std::memcpy(into, bytes_.data(), size);
-        bytes_.remove_prefix(size);
-        return size;
-    }
-
-private:
-    std::string_view bytes_;
-    std::size_t piece_;
-};
-
 // Every document is also read through the smallest window, fed in pieces of
 // one to seven bytes: where the window ends must change nothing.
 Lines read(std::string_view document) {
     Lines whole = rtf::readParagraphs(document);
     const std::size_t piece = document.size() % 7 + 1;
-    Trickle source(document, piece);
+    ViewSource source(document, piece);
     LineBuffer streamed;
     rtf::Reader(source, 0, streamed, 16).read();
     EXPECT_EQ(streamed.toStrings(), whole) << "in pieces of " << piece;
