@@ -130,16 +130,10 @@ std::optional<std::string> fromUtf8Exactly(std::string_view utf8) {
     return out;
 }
 
-std::string fromUtf8(std::string_view utf8, char replacement) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        char32_t cp = 0;
-        const auto byte = decodeUtf8(utf8, pos, cp) ? fromUnicode(cp) : std::nullopt;
-        out += byte ? static_cast<char>(*byte) : replacement;
-    }
-    return out;
+std::string fromUtf8(std::string_view utf8) {
+    std::string text(utf8);
+    convertUtf8InPlace(text);
+    return text;
 }
 
 bool isUtf8BeyondAscii(std::string_view text) {

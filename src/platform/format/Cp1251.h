@@ -24,8 +24,9 @@ inline bool isLineCharacter(unsigned char byte) {
 
 std::string toUtf8(std::string_view bytes);
 
-// Characters outside the code page, and malformed UTF-8, become `replacement`.
-std::string fromUtf8(std::string_view utf8, char replacement = '?');
+// Characters outside the code page, and malformed UTF-8, become '?'; a
+// leading byte order mark is dropped.
+std::string fromUtf8(std::string_view utf8);
 
 // Like fromUtf8, but tells the caller that something could not be stored.
 std::optional<std::string> fromUtf8Exactly(std::string_view utf8);

@@ -3,7 +3,6 @@
 #include "platform/format/Cp1251.h"
 #include "platform/format/Rtf.h"
 #include "platform/format/TextLines.h"
-#include "platform/system/ContentHash.h"
 #include "platform/system/Failure.h"
 #include "platform/system/FileReading.h"
 #include "platform/system/OpenFile.h"
@@ -39,11 +38,12 @@ FileDamage readLines(const OpenFile& file, std::string_view name, std::uint64_t&
         hash = reading.hash();
         return damage;
     }
+    FileReading reading(file);
     std::string bytes;
-    if (!file.readAll(bytes)) {
+    if (!reading.readAll(bytes)) {
         throw Failure::cannotOpen(name);
     }
-    hash = contentHash(bytes);
+    hash = reading.hash();
     return readLines(std::move(bytes), lines);
 }
 

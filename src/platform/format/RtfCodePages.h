@@ -3,7 +3,7 @@
 #include <array>
 
 // The single-byte code pages a rich-text document may use for its \'hh bytes,
-// each read into Windows-1251.
+// each read into Windows-1251 through the C library's converters.
 namespace orlevan::rtf {
 
 // How the bytes of one code page read in Windows-1251. Bytes below 0x80 are

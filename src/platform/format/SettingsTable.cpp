@@ -5,7 +5,9 @@
 #include "platform/kb/TextFile.h"
 #include "platform/system/Failure.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 
 namespace orlevan {
@@ -105,45 +107,25 @@ std::optional<FontStyle> fontStyleOf(std::string_view text) {
 }
 
 std::optional<int> integerOf(std::string_view text) {
-    std::size_t pos = text.find_first_not_of(' ');
-    if (pos == std::string_view::npos) {
-        return std::nullopt;
-    }
-    bool negative = false;
-    if (text[pos] == '-' || text[pos] == '+') {
-        negative = text[pos] == '-';
-        ++pos;
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+')) {
+        text.remove_prefix(1);
     }
     int base = 10;
-    if (pos < text.size() && text[pos] == '$') {
+    if (text.starts_with('$')) {
         base = 16;
-        ++pos;
-    } else if (pos + 1 < text.size() && text[pos] == '0' &&
-               (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+        text.remove_prefix(1);
+    } else if (text.starts_with("0x") || text.starts_with("0X")) {
         base = 16;
-        pos += 2;
-    }
-    if (pos >= text.size()) {
-        return std::nullopt;
+        text.remove_prefix(2);
     }
     std::uint64_t magnitude = 0;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        int digit = -1;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        }
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        magnitude = magnitude * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        if (magnitude > 0xFFFFFFFFull) {
-            return std::nullopt;
-        }
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        magnitude > 0xFFFFFFFFull) {
+        return std::nullopt;
     }
     // A hexadecimal value fills all 32 bits ("$FF000005" is a system colour);
     // a decimal one must fit a signed integer.

@@ -1,5 +1,6 @@
 #include "platform/kb/KnownFiles.h"
 
+#include "platform/system/FileReading.h"
 #include "platform/system/OpenFile.h"
 
 namespace orlevan {
@@ -14,8 +15,9 @@ const KnownFiles::Known* KnownFiles::find(const OpenFile& file) {
         return nullptr;
     }
     if (!stampSettled(entry->stamp, entry->seenAt)) {
-        const auto hash = file.hashAll();
-        if (!hash || *hash != entry->value.hash || !file.stampHeld()) {
+        FileReading reading(file);
+        reading.readRest();
+        if (!reading.complete() || reading.hash() != entry->value.hash || !file.stampHeld()) {
             files_.forget(file.path);
             return nullptr;
         }

@@ -12,7 +12,6 @@
 #include <optional>
 #include <string>
 #include <sys/file.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <vector>
 
@@ -30,18 +29,6 @@ bool isCopyName(std::string_view name) {
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-std::string randomCopyName(const fs::path& folder) {
-    static constexpr std::string_view kLetters =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned char draws[kCopyLetters] = {};
-    static_cast<void>(::getrandom(draws, sizeof draws, 0));
-    std::string name(kCopyPrefix);
-    for (const unsigned char draw : draws) {
-        name += kLetters[draw % kLetters.size()];
-    }
-    return (folder / name).string();
-}
-
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -55,13 +42,14 @@ void holdLock(int fd) {
 
 } // namespace
 
-// The new content of a file while it is written, until it is in place.
+// The new content of a file while it is written, under a hidden name that
+// is locked until the content is in place.
 class PendingFile {
 public:
-    explicit PendingFile(fs::path folder) : folder_(std::move(folder)) {}
+    PendingFile() = default;
     PendingFile(PendingFile&& other) noexcept
-        : folder_(std::move(other.folder_)), fd_(std::move(other.fd_)),
-          name_(std::exchange(other.name_, {})), placed_(other.placed_) {}
+        : fd_(std::move(other.fd_)), name_(std::exchange(other.name_, {})), placed_(other.placed_) {
+    }
     PendingFile& operator=(PendingFile&&) = delete;
     ~PendingFile() {
         if (!name_.empty() && !placed_) {
@@ -69,21 +57,11 @@ public:
         }
     }
 
-    // A file with no name at all, which a kill cannot leave behind; false
-    // where the file system cannot make one.
-    bool openUnnamed() {
-        fd_ = FileDescriptor(::open(folder_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
-        if (fd_) {
-            holdLock(fd_.get());
-        }
-        return bool(fd_);
-    }
-
-    // A hidden file. Another save may take it for abandoned between its
-    // making and its locking; it is then made again.
-    bool openNamed() {
+    // Another save may take the new file for abandoned between its making
+    // and its locking; it is then made again. False when none can be made.
+    bool open(const fs::path& folder) {
         for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            std::string name = (folder_ / (std::string(kCopyPrefix) + "XXXXXX")).string();
+            std::string name = (folder / (std::string(kCopyPrefix) + "XXXXXX")).string();
             FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
             if (!fd) {
                 return false;
@@ -102,39 +80,11 @@ public:
     }
 
     int fd() const { return fd_.get(); }
-
-    // The copy's hidden name, giving an unnamed file one first; empty when
-    // it cannot be named.
-    const std::string& hiddenName() {
-        for (int attempt = 0; name_.empty() && attempt < kAttempts; ++attempt) {
-            std::string name = randomCopyName(folder_);
-            if (linkTo(name)) {
-                name_ = std::move(name);
-            } else if (errno != EEXIST) {
-                break;
-            }
-        }
-        return name_;
-    }
-
+    const std::string& name() const { return name_; }
     // The copy's name has become the target's.
     void placed() { placed_ = true; }
 
 private:
-    // Linking a descriptor itself takes a capability that older kernels
-    // give only to root; its entry under /proc does the same for anyone.
-    bool linkTo(const std::string& name) const {
-        if (::linkat(fd_.get(), "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
-            return true;
-        }
-        if (errno == EEXIST) {
-            return false;
-        }
-        const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
-        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
-    }
-
-    fs::path folder_;
     FileDescriptor fd_;
     std::string name_;
     bool placed_ = false;
@@ -236,27 +186,21 @@ private:
     ContentHash hash_;
 };
 
-// The content written to disk in a copy beside the target, under a hidden name.
+// The content written to disk in a copy beside the target.
 PendingFile writtenCopy(const fs::path& folder, const ContentMaker& make, mode_t mode,
                         std::string_view spelledName, std::uint64_t& hash) {
     removeAbandonedCopies(folder);
-    for (const bool unnamed : {true, false}) {
-        PendingFile copy(folder);
-        if (!(unnamed ? copy.openUnnamed() : copy.openNamed())) {
-            continue;
-        }
-        CopySink sink(copy.fd(), spelledName);
-        make(sink);
-        if (::fchmod(copy.fd(), mode) != 0 || ::fsync(copy.fd()) != 0) {
-            throw Failure::failedToSaveStream(spelledName, errno);
-        }
-        hash = sink.hash();
-        // An unnamed file that cannot be linked is written again as a named one.
-        if (!copy.hiddenName().empty()) {
-            return copy;
-        }
+    PendingFile copy;
+    if (!copy.open(folder)) {
+        throw Failure::cannotCreate(spelledName);
     }
-    throw Failure::cannotCreate(spelledName);
+    CopySink sink(copy.fd(), spelledName);
+    make(sink);
+    if (::fchmod(copy.fd(), mode) != 0 || ::fsync(copy.fd()) != 0) {
+        throw Failure::failedToSaveStream(spelledName, errno);
+    }
+    hash = sink.hash();
+    return copy;
 }
 
 ContentMaker bytesMaker(std::string_view bytes) {
@@ -298,7 +242,7 @@ StagedReplacement stageReplacement(const fs::path& path, const ContentMaker& mak
 }
 
 SavedFile StagedReplacement::place() {
-    if (::rename(copy_->hiddenName().c_str(), path_.c_str()) != 0) {
+    if (::rename(copy_->name().c_str(), path_.c_str()) != 0) {
         throw Failure::cannotCreate(spelledName_);
     }
     copy_->placed();
@@ -327,7 +271,7 @@ void replaceFile(const fs::path& path, std::string_view bytes, std::string_view 
 void createFile(const fs::path& path, const ContentMaker& make, std::string_view spelledName) {
     std::uint64_t hash = 0;
     PendingFile copy = writtenCopy(folderOf(path), make, newFileMode(), spelledName, hash);
-    if (::link(copy.hiddenName().c_str(), path.c_str()) != 0 && errno != EEXIST) {
+    if (::link(copy.name().c_str(), path.c_str()) != 0 && errno != EEXIST) {
         throw Failure::cannotCreate(spelledName);
     }
     syncFolder(folderOf(path));

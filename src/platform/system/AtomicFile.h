@@ -12,13 +12,11 @@
 
 namespace orlevan {
 
-// Crash-safe writes. The new content goes to an unnamed file in the target's
-// folder (or, where the file system cannot make one, a hidden file
-// ".orlevan-save-XXXXXX"), is flushed to disk, and only then is put in
-// place, so a reader sees the old content or the new, never a mix. A kill
-// leaves no unnamed file behind; the hidden name a copy holds for an instant
-// before it takes its target's is locked while its save lives, and the next
-// save in that folder removes any such copy whose save was killed.
+// Crash-safe writes. The new content goes to a hidden file
+// ".orlevan-save-XXXXXX" in the target's folder, is flushed to disk, and only
+// then is put in place, so a reader sees the old content or the new, never a
+// mix. The copy is locked while its save lives, and the next save in that
+// folder removes any copy whose save was killed.
 //
 // `spelledName` is the name for the messages: "Cannot create file %s" when
 // the file may not be written or cannot be made or put in place,
@@ -39,8 +37,7 @@ struct SavedFile {
     std::uint64_t hash = 0;
 };
 
-// The same with the content made piece by piece; `make` may be called twice
-// when the first way of writing a copy fails.
+// The same with the content made piece by piece.
 SavedFile replaceFile(const std::filesystem::path& path, const ContentMaker& make,
                       std::string_view spelledName);
 

@@ -37,4 +37,17 @@ void FileReading::readRest() {
     }
 }
 
+bool FileReading::readAll(std::string& bytes) {
+    bytes.resize(static_cast<std::size_t>(size_ - std::min(offset_, size_)));
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const std::size_t got = get(bytes.data() + filled, bytes.size() - filled);
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    return complete();
+}
+
 } // namespace orlevan

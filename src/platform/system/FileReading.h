@@ -4,6 +4,7 @@
 #include "platform/system/ContentHash.h"
 
 #include <cstdint>
+#include <string>
 
 namespace orlevan {
 
@@ -20,6 +21,8 @@ public:
     // Reads what a reader left unread, as the tail after a document's end:
     // it is no text, but it is part of the file and of its digest.
     void readRest();
+    // The rest of the content into `bytes`; false when it cannot all be read.
+    bool readAll(std::string& bytes);
     // Whether every byte of the stamped size was read.
     bool complete() const { return !failed_ && offset_ == size_; }
     std::uint64_t hash() const { return hash_.value(); }

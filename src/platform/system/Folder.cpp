@@ -188,7 +188,7 @@ OpenFile Folder::open(const fs::path& path, std::string_view name) const {
 
 fs::path Folder::read(std::string_view name, std::string& bytes) const {
     const OpenFile file = open(name);
-    if (!file.readAll(bytes)) {
+    if (!FileReading(file).readAll(bytes)) {
         throw Failure::cannotOpen(name);
     }
     return file.path;

@@ -1,27 +1,12 @@
 #include "platform/system/OpenFile.h"
 
-#include "platform/system/ContentHash.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <vector>
+#include <unistd.h>
 
 namespace orlevan {
-namespace {
-
-// At most `size` bytes from `offset`; -1 on an error.
-ssize_t readAt(int fd, char* into, std::size_t size, off_t offset) {
-    while (true) {
-        const ssize_t got = ::pread(fd, into, size, offset);
-        if (got >= 0 || errno != EINTR) {
-            return got;
-        }
-    }
-}
-
-} // namespace
 
 std::optional<OpenFile> OpenFile::open(const std::filesystem::path& path) {
     OpenFile file;
@@ -36,43 +21,15 @@ std::optional<OpenFile> OpenFile::open(const std::filesystem::path& path) {
     return file;
 }
 
-bool OpenFile::readAll(std::string& bytes) const {
-    bytes.resize(static_cast<std::size_t>(stamp.size));
-    for (std::size_t filled = 0; filled < bytes.size();) {
-        const ssize_t got = readAt(fd.get(), bytes.data() + filled, bytes.size() - filled,
-                                   static_cast<off_t>(filled));
-        if (got <= 0) {
-            return false; // an error, or the file was cut while being read
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 std::string OpenFile::head(std::size_t size) const {
     std::string bytes(std::min(size, static_cast<std::size_t>(std::max<off_t>(stamp.size, 0))),
                       '\0');
-    const ssize_t got = readAt(fd.get(), bytes.data(), bytes.size(), 0);
+    ssize_t got = 0;
+    do {
+        got = ::pread(fd.get(), bytes.data(), bytes.size(), 0);
+    } while (got < 0 && errno == EINTR);
     bytes.resize(static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
     return bytes;
-}
-
-std::optional<std::uint64_t> OpenFile::hashAll() const {
-    // A piece small enough to stay in the processor's cache between the
-    // read and the digest.
-    std::vector<char> piece(256 * 1024);
-    ContentHash hash;
-    for (off_t offset = 0;;) {
-        const ssize_t got = readAt(fd.get(), piece.data(), piece.size(), offset);
-        if (got < 0) {
-            return std::nullopt;
-        }
-        if (got == 0) {
-            return hash.value();
-        }
-        hash.add(std::string_view(piece.data(), static_cast<std::size_t>(got)));
-        offset += got;
-    }
 }
 
 bool OpenFile::stampHeld() const {

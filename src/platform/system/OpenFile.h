@@ -3,7 +3,6 @@
 #include "platform/system/FileDescriptor.h"
 #include "platform/system/FileStamp.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -23,14 +22,10 @@ struct OpenFile {
     // else since it was looked at, and given up unless it is regular.
     static std::optional<OpenFile> open(const std::filesystem::path& path);
 
-    // The whole content as stamped, into `bytes`; false on an error or when
-    // the file was cut while being read.
-    bool readAll(std::string& bytes) const;
     // The first bytes of the content as stamped, up to `size`: fewer when
-    // the content is shorter or cannot be read.
+    // the content is shorter or cannot be read. The whole content is read
+    // through FileReading.
     std::string head(std::size_t size) const;
-    // The digest of the whole content, read a piece at a time; nothing on an error.
-    std::optional<std::uint64_t> hashAll() const;
     // Whether the stamp is still the one the file was opened with.
     bool stampHeld() const;
 };
