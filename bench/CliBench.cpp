@@ -176,7 +176,7 @@ void ChatTurns(benchmark::State& state, int lines) {
             const int fd = ::open(base.phrases.c_str(), O_RDONLY | O_CLOEXEC);
             orlevan::cli::InputLines input(fd);
             orlevan::cli::SequenceRandom random(1);
-            orlevan::cli::Chat chat(base.folder, clock, random, false, out, err);
+            orlevan::cli::Chat chat(base.folder, clock, random, {}, out, err);
             state.ResumeTiming();
             const int status = chat.run(input);
             state.PauseTiming();

@@ -1,6 +1,7 @@
 #include "cli/Chat.h"
 
 #include "cli/DamageNotices.h"
+#include "cli/Explanation.h"
 #include "cli/InputLines.h"
 #include "cli/KeptRecord.h"
 #include "cli/TerminalText.h"
@@ -17,11 +18,12 @@ RemarkSchedule::Time now() {
 
 } // namespace
 
-Chat::Chat(const Folder& folder, const Clock& clock, Random& random, bool remarks,
+Chat::Chat(const Folder& folder, const Clock& clock, Random& random, Options options,
            std::ostream& out, std::ostream& err)
     : dialogue_(folder, clock, random),
-      frontEnd_(out, "", [this](bool armed) { armFollowUp(armed); }), out_(out), err_(err) {
-    if (remarks) {
+      frontEnd_(out, "", [this](bool armed) { armFollowUp(armed); }), out_(out), err_(err),
+      explain_(options.explain) {
+    if (options.remarks) {
         schedule_.emplace(now());
     }
 }
@@ -82,6 +84,9 @@ void Chat::take(const std::string& utf8, int number) {
     } else {
         attempt(where, [&] {
             dialogue_.turn(std::move(phrase.text), frontEnd_.previousLine(), frontEnd_);
+            if (explain_) {
+                err_ << explanation(dialogue_, dialogue_.context().folder) << '\n' << std::flush;
+            }
         });
     }
     // Without remarks a script reads one line for each line it wrote, so a

@@ -21,8 +21,13 @@ class InputLines;
 // at the end of input or after a farewell.
 class Chat {
 public:
-    Chat(const Folder& folder, const Clock& clock, Random& random, bool remarks, std::ostream& out,
-         std::ostream& err);
+    struct Options {
+        bool remarks = false;
+        // After each reply, which step and line chose it, on `err`.
+        bool explain = false;
+    };
+    Chat(const Folder& folder, const Clock& clock, Random& random, Options options,
+         std::ostream& out, std::ostream& err);
 
     // Talks until the input ends or a reply says farewell; the exit status:
     // 0 when everything succeeded, 1 when a line was refused or anything failed.
@@ -48,6 +53,7 @@ private:
     std::ostream& err_;
     std::string pauseFailure_;
     std::string followUpFailure_;
+    bool explain_ = false;
     bool failed_ = false;
 };
 

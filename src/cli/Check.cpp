@@ -2,15 +2,18 @@
 
 #include "cli/Findings.h"
 #include "cli/FolderChecks.h"
+#include "cli/InsideWords.h"
 #include "cli/ShadowedKeys.h"
 #include "cli/TerminalText.h"
 #include "cli/WordsLineProblems.h"
 #include "engine/KnowledgeFiles.h"
 #include "engine/Statistics.h"
 #include "engine/WordsLine.h"
+#include "platform/format/Casing.h"
 #include "platform/format/Cp1251.h"
 #include "platform/format/SettingsTable.h"
 #include "platform/kb/PhraseList.h"
+#include "platform/kb/TextFile.h"
 #include "platform/system/Folder.h"
 #include "platform/system/Random.h"
 
@@ -44,6 +47,19 @@ void listShadowed(const PhraseList& base, Findings& findings) {
     }
 }
 
+void listInsideWords(const Folder& folder, const PhraseList& base, Findings& findings) {
+    const auto dictionary = readTextFile(folder, files::Dictionary);
+    for (const KeyInsideWords& key : keysInsideWords(base, dictionary)) {
+        std::string forms;
+        for (const std::string& form : key.forms) {
+            forms += (forms.empty() ? "«" : ", «") + cp1251::toUtf8(casing::lower(form)) + "»";
+        }
+        findings.add(files::WordsForLearning, key.line + 1,
+                     "key «" + cp1251::toUtf8(parseWordsLine(base.line(key.line)).key) +
+                         "» stands inside longer words: " + forms);
+    }
+}
+
 // What the status bar and the menu "Подробнее о базе" show.
 void printCounts(const Folder& folder, std::ostream& out) {
     PhraseList buffer;
@@ -63,7 +79,7 @@ void printCounts(const Folder& folder, std::ostream& out) {
 
 } // namespace
 
-int runCheck(const Folder& folder, bool shadowed, std::ostream& out) {
+int runCheck(const Folder& folder, CheckOptions options, std::ostream& out) {
     Findings findings(out);
     if (!std::filesystem::is_directory(folder.root())) {
         out << folder.root().string() << ": no such folder\n";
@@ -75,8 +91,11 @@ int runCheck(const Folder& folder, bool shadowed, std::ostream& out) {
     try {
         base.load(folder, files::WordsForLearning);
         checkWordsLines(base, findings);
-        if (shadowed) {
+        if (options.shadowed) {
             listShadowed(base, findings);
+        }
+        if (options.insideWords) {
+            listInsideWords(folder, base, findings);
         }
     } catch (const std::exception&) {
     }

@@ -17,8 +17,8 @@ struct CommandShape {
 };
 
 const std::map<std::string, CommandShape, std::less<>> kCommands = {
-    {"chat", {Command::Chat, 0, 0, {"--seed", "--remarks", "--no-remarks"}}},
-    {"check", {Command::Check, 0, 1, {"--shadowed"}}},
+    {"chat", {Command::Chat, 0, 0, {"--seed", "--remarks", "--no-remarks", "--explain"}}},
+    {"check", {Command::Check, 0, 1, {"--shadowed", "--inside-words"}}},
     {"export", {Command::Export, 1, 1, {}}},
     {"import", {Command::Import, 1, 1, {}}},
     {"converse", {Command::Converse, 2, 2, {"--turns", "--seed"}}},
@@ -37,11 +37,12 @@ Number number(const std::string& option, const std::string& text, Number least) 
 
 } // namespace
 
-const char* const kUsage = "usage: orlevan-cli chat [--seed N] [--remarks | --no-remarks]\n"
-                           "       orlevan-cli check [--shadowed] [FOLDER]\n"
-                           "       orlevan-cli export FILE\n"
-                           "       orlevan-cli import FILE\n"
-                           "       orlevan-cli converse FOLDER_A FOLDER_B [--turns N] [--seed N]\n";
+const char* const kUsage =
+    "usage: orlevan-cli chat [--seed N] [--remarks | --no-remarks] [--explain]\n"
+    "       orlevan-cli check [--shadowed] [--inside-words] [FOLDER]\n"
+    "       orlevan-cli export FILE\n"
+    "       orlevan-cli import FILE\n"
+    "       orlevan-cli converse FOLDER_A FOLDER_B [--turns N] [--seed N]\n";
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
@@ -86,6 +87,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             line.turns = number<int>(argument, *value, 1);
         } else if (argument == "--shadowed") {
             line.shadowed = true;
+        } else if (argument == "--inside-words") {
+            line.insideWords = true;
+        } else if (argument == "--explain") {
+            line.explain = true;
         } else {
             line.remarks = argument == "--remarks";
         }

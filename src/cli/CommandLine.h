@@ -17,6 +17,8 @@ struct CommandLine {
     // Chat: remarks on or off; nothing leaves it to whether a person types.
     std::optional<bool> remarks;
     bool shadowed = false;
+    bool insideWords = false;
+    bool explain = false;
     int turns = 20;
     // The folders or the file the command works on.
     std::vector<std::string> operands;

@@ -49,11 +49,11 @@ int run(const CommandLine& line) {
         const bool remarks = line.remarks.value_or(::isatty(STDIN_FILENO) == 1);
         const auto random = generator(line);
         InputLines input(STDIN_FILENO);
-        return Chat(here, clock, *random, remarks, std::cout, std::cerr).run(input);
+        return Chat(here, clock, *random, {remarks, line.explain}, std::cout, std::cerr).run(input);
     }
     case CommandLine::Command::Check:
-        return runCheck(line.operands.empty() ? here : Folder(line.operands[0]), line.shadowed,
-                        std::cout);
+        return runCheck(line.operands.empty() ? here : Folder(line.operands[0]),
+                        {line.shadowed, line.insideWords}, std::cout);
     case CommandLine::Command::Export:
         return exportFile(here, line.operands[0], std::cout, std::cerr);
     case CommandLine::Command::Import:

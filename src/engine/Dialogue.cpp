@@ -39,10 +39,14 @@ void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {
     TurnContext turnContext = context();
     switch (screen(turnContext, state)) {
     case Screened::Insult:
+        answeredBy_ = AnsweredBy::Insult;
         recordInsult(turnContext, state);
         return;
     case Screened::Repetition:
+        answeredBy_ = AnsweredBy::Repetition;
+        return;
     case Screened::LongPhrase:
+        answeredBy_ = AnsweredBy::LongPhrase;
         return;
     case Screened::Pass:
         break;
@@ -51,12 +55,15 @@ void Dialogue::chooseReply(TurnFrontEnd& frontEnd) {
     switch (reply.source) {
     case ReplySource::Key:
     case ReplySource::Word:
+        answeredBy_ = reply.source == ReplySource::Key ? AnsweredBy::Key : AnsweredBy::Word;
         frontEnd.setClosing(reply.exitMark);
         break;
     case ReplySource::Fallback:
+        answeredBy_ = AnsweredBy::Fallback;
         learnAfterFallback(turnContext, state);
         break;
     case ReplySource::Branch:
+        answeredBy_ = AnsweredBy::Branch;
         break;
     }
 }

@@ -13,6 +13,10 @@ class Folder;
 class Random;
 class TurnFrontEnd;
 
+// Which step of the last turn chose its reply: one of the screening's, a
+// pass of the phrase base, or the fallback.
+enum class AnsweredBy { Repetition, Insult, LongPhrase, Branch, Key, Word, Fallback };
+
 // The dialogue: its state across turns and the buffers its turns share,
 // and one turn from the taken phrase to the shown reply.
 class Dialogue {
@@ -30,6 +34,10 @@ public:
     // was done stays done, and LastReply keeps the previous turn's reply.
     // `previousLine` is the pane's second-to-last line before the echo.
     void turn(std::string phrase, std::string previousLine, TurnFrontEnd& frontEnd);
+
+    // Which step answered the last turn; the reply's file and line are in
+    // state (ReplyFile, ReplyLine).
+    AnsweredBy answeredBy() const { return answeredBy_; }
 
     // The program's own line in the log.
     void logReply(const std::string& text);
@@ -49,6 +57,7 @@ private:
     const Folder& folder_;
     const Clock& clock_;
     Random& random_;
+    AnsweredBy answeredBy_ = AnsweredBy::Fallback;
 };
 
 } // namespace orlevan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orlevan {
 
@@ -12,8 +13,11 @@ struct DialogueState {
     // The pane's second-to-last line before this turn's echo; a phrase equal
     // to it repeats the user's previous one.
     std::string PreviousLine;
-    // The reply of the current turn (or the remark being made).
+    // The reply of the current turn (or the remark being made), and the file
+    // and line (from 0) it was taken from.
     std::string CpuPhrase;
+    std::string_view ReplyFile;
+    int ReplyLine = 0;
     // The reply of the previous turn: what the user's phrase answered.
     std::string LastReply;
     // The phrase holds a word of things only a living person says.

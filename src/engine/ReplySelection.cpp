@@ -11,10 +11,12 @@
 namespace orlevan {
 namespace {
 
-// Every alternative is equally likely.
-void PickAlternative(const WordsLine& line, DialogueState& state, Random& random) {
+// Every alternative of line `index` is equally likely.
+void PickAlternative(const WordsLine& line, int index, DialogueState& state, Random& random) {
     state.ReplyPick = random.below(line.alternativeCount) + 1;
     state.CpuPhrase = line.alternative(state.ReplyPick - 1);
+    state.ReplyFile = files::WordsForSearch;
+    state.ReplyLine = index;
 }
 
 void openTopic(DialogueState& state, int line) {
@@ -30,7 +32,7 @@ bool answerFrom(TurnContext& context, DialogueState& state, int index, ReplySour
     }
     const WordsLine line = parseWordsLine(context.RE2.line(index));
     openTopic(state, index);
-    PickAlternative(line, state, context.random);
+    PickAlternative(line, index, state, context.random);
     reply = {source, line.exitMark};
     return true;
 }
@@ -67,7 +69,7 @@ bool BranchPass(TurnContext& context, DialogueState& state, std::string_view upp
         }
         state.TopicDepth = line.depth + 1;
         state.BranchKey.clear();
-        PickAlternative(line, state, context.random);
+        PickAlternative(line, state.TopicLine, state, context.random);
         return true;
     }
 }
@@ -92,7 +94,9 @@ bool WordPass(TurnContext& context, DialogueState& state, std::string_view upper
 
 void replyFrom(TurnContext& context, DialogueState& state, std::string_view file) {
     context.RE2.load(context.folder, file);
-    state.CpuPhrase = context.RE2.randomLine(context.random);
+    state.ReplyLine = context.random.below(context.RE2.count());
+    state.ReplyFile = file;
+    state.CpuPhrase = context.RE2.line(state.ReplyLine);
 }
 
 void ReplyFallback(TurnContext& context, DialogueState& state) {

@@ -57,6 +57,24 @@ TEST(ChatTest, AScriptedChatAnswersLearnsLogsAndEndsAtTheFarewell) {
     EXPECT_EQ(log[19], std::string(53, '='));
 }
 
+// A base author sees on standard error which step and line gave each reply;
+// the replies themselves are those of a run without it.
+TEST(ChatTest, ExplainTellsWhichStepAndLineGaveEachReply) {
+    CliFolder work;
+    const CliRun run = work.run({"chat", "--seed", "5", "--no-remarks", "--explain"},
+                                "привет\nхорошо\nты кто?\nя Коля\nЯ КОЛЯ\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, (Lines{"Привет! Как дела?", "Рад за тебя.", "Я программа.", "Понятно.",
+                              "Ты это уже говорил."}));
+    EXPECT_EQ(run.err, (Lines{
+                           "explain: key pass, Base\\Words.Dat:2, key ПРИВЕТ.",
+                           "explain: branch pass, Base\\Words.Dat:3, key _ХОРОШО",
+                           "explain: key pass, Base\\Words.Dat:5, key ТЫ КТО?",
+                           "explain: fallback (nothing answered), Base\\W2.Dat:1",
+                           "explain: screening (a repetition), Base\\Povtor.Dat:1",
+                       }));
+}
+
 TEST(ChatTest, TheSameSeedRepeatsARunExactly) {
     const std::string input = "что нового?\nрасскажи о себе\nа ты?\nну ладно\nкак дела?\n";
     CliFolder first;

@@ -139,5 +139,36 @@ TEST(CheckTest, ShadowedKeysAreListedWithTheLineThatAnswersThem) {
     EXPECT_EQ(findings(withShadowed), shadowed);
 }
 
+// A one-word key the key pass finds inside a longer word is listed with the
+// words; a stem is listed only where it stands after a word's start, a key
+// ending in punctuation only at a word's end, and branches and keys of
+// several words not at all.
+TEST(CheckTest, KeysInsideLongerWordsAreListedWithTheWords) {
+    CliFolder work;
+    work.writeLines("Base/Words.dat", {
+                                          "Ключи",
+                                          "ДРУГ^Друг — это важно.;",
+                                          "_ДРУГ^Ветка.;",
+                                          "БЕССОННИЦ^Не спится?;",
+                                          "ЧАЙ^Чай — это хорошо.;",
+                                          "ПОКА.^Пока!;@",
+                                          "КАК ДЕЛА?^Хорошо.;",
+                                      });
+    work.writeLines("Base/dictionary.dat",
+                    {"друг", "другую", "бессонница", "чай", "отвечай", "опока", "покажи", "дела",
+                     "делами", "другой", "други", "подруга"});
+    const CliRun run = work.run({"check", "--inside-words"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(findings(run), (Lines{
+                                 "Base\\Words.dat:2: key «ДРУГ» stands inside longer words: "
+                                 "«другую», «другой», «други»",
+                                 "Base\\Words.dat:5: key «ЧАЙ» stands inside longer words: "
+                                 "«отвечай»",
+                                 "Base\\Words.dat:6: key «ПОКА.» stands inside longer words: "
+                                 "«опока»",
+                             }));
+    EXPECT_EQ(findings(work.run({"check"})), Lines{});
+}
+
 } // namespace
 } // namespace orlevan::test

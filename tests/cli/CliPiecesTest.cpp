@@ -130,7 +130,7 @@ TEST(ChatRemarksTest, TheGreetingAndTheFollowUpComeBetweenTheReplies) {
     ASSERT_EQ(::pipe(pipeEnds), 0);
     std::ostringstream out;
     std::ostringstream err;
-    cli::Chat chat(work.folder, clock, random, true, out, err);
+    cli::Chat chat(work.folder, clock, random, {.remarks = true}, out, err);
     cli::InputLines input(pipeEnds[0]);
     int status = -1;
     std::thread talking([&] { status = chat.run(input); });
