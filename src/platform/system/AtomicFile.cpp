@@ -203,10 +203,6 @@ PendingFile writtenCopy(const fs::path& folder, const ContentMaker& make, mode_t
     return copy;
 }
 
-ContentMaker bytesMaker(std::string_view bytes) {
-    return [bytes](ByteSink& sink) { sink.put(bytes); };
-}
-
 fs::path folderOf(const fs::path& path) {
     return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
@@ -257,15 +253,6 @@ SavedFile StagedReplacement::place() {
         saved.stamp = stampOf(info);
     }
     return saved;
-}
-
-SavedFile replaceFile(const fs::path& path, const ContentMaker& make,
-                      std::string_view spelledName) {
-    return stageReplacement(path, make, spelledName).place();
-}
-
-void replaceFile(const fs::path& path, std::string_view bytes, std::string_view spelledName) {
-    replaceFile(path, bytesMaker(bytes), spelledName);
 }
 
 void createFile(const fs::path& path, const ContentMaker& make, std::string_view spelledName) {

@@ -23,12 +23,6 @@ namespace orlevan {
 // "Failed to Save Stream (%s: reason)" when writing fails. A failure leaves
 // the target as it was and nothing beside it.
 
-// Replaces the regular file `path` or creates it; an existing file keeps its
-// permissions. Anything else at `path` (a device, a FIFO, a folder, a
-// socket, a link) and a file without write permission are left as they are.
-void replaceFile(const std::filesystem::path& path, std::string_view bytes,
-                 std::string_view spelledName);
-
 // A file just saved: its stamp once in place, the moment before that stamp
 // was taken, and the digest of what was written (ContentHash).
 struct SavedFile {
@@ -37,15 +31,14 @@ struct SavedFile {
     std::uint64_t hash = 0;
 };
 
-// The same with the content made piece by piece.
-SavedFile replaceFile(const std::filesystem::path& path, const ContentMaker& make,
-                      std::string_view spelledName);
-
 class PendingFile;
 
-// A replacement whose content is on disk beside its target but not yet in
-// place. Several files that must change together are all staged first, and
-// put in place only once every one of them was written: a full disk fails a
+// A replacement of the regular file `path`, or its creation, whose content
+// is on disk beside its target but not yet in place. An existing file keeps
+// its permissions. Anything else at `path` (a device, a FIFO, a folder, a
+// socket, a link) and a file without write permission are left as they are.
+// Several files that must change together are all staged first, and put in
+// place only once every one of them was written: a full disk fails a
 // staging, which leaves every target as it was. A replacement dropped
 // unplaced leaves nothing behind.
 class StagedReplacement {
