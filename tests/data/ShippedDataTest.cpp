@@ -79,6 +79,11 @@ protected:
 TEST_F(WordsDat, EveryPhraseLineFollowsTheSyntax) {
     ASSERT_GT(base.count(), 1);
     EXPECT_FALSE(base.line(0).empty()) << "line 0 is the header";
+    // A first reply varies from one time to the next; a branch answers one
+    // foreseen follow-up, and a reply that asks a question opens the
+    // branches written for its answers, so either may stand alone.
+    int mainLines = 0;
+    int variedMainLines = 0;
     for (int i = 1; i < base.count(); ++i) {
         const std::string_view text = base.line(i);
         const WordsLine line = parseWordsLine(text);
@@ -86,12 +91,17 @@ TEST_F(WordsDat, EveryPhraseLineFollowsTheSyntax) {
         EXPECT_EQ(line.fault, LineFault::None) << "line " << i << ": " << shown;
         EXPECT_EQ(casing::upper(line.key), line.key) << "line " << i << ": " << shown;
         EXPECT_FALSE(hasReservedCharacter(line.key)) << "line " << i << ": " << shown;
-        EXPECT_GE(line.alternativeCount, 2) << "line " << i << ": " << shown;
+        EXPECT_GE(line.alternativeCount, 1) << "line " << i << ": " << shown;
+        if (line.isMain()) {
+            ++mainLines;
+            variedMainLines += line.alternativeCount >= 2;
+        }
         for (const auto alternative : line.alternatives()) {
             EXPECT_FALSE(hasReservedCharacter(alternative)) << "line " << i << ": " << shown;
         }
         EXPECT_TRUE(isCleanText(text)) << "line " << i << ": " << shown;
     }
+    EXPECT_GE(variedMainLines * 10, mainLines * 9) << variedMainLines << " of " << mainLines;
 }
 
 TEST_F(WordsDat, IsLargeEnoughToTalkWith) {
@@ -130,8 +140,9 @@ TEST_F(WordsDat, IsLargeEnoughToTalkWith) {
     EXPECT_GE(mainKeys, 2500);
     EXPECT_GE(severalWords, 1500);
     EXPECT_GE(branchLines, 1000);
-    EXPECT_GE(deepTrees, 30);
-    EXPECT_GE(trees.size(), 60u);
+    // Threads three levels deep (a main line, its branches and theirs).
+    EXPECT_GE(deepTrees, 300);
+    EXPECT_GE(trees.size(), 200u);
 
     // The status bar shows the same count.
     test::ScriptedRandom random;
@@ -149,50 +160,28 @@ TEST_F(WordsDat, NoMainKeyIsWrittenTwice) {
     }
 }
 
-// Lines that belong together: a main line with its branches, and lines that
-// give exactly the same answers (one key spelled several ways).
-class Families {
-public:
-    explicit Families(int size) : parent_(static_cast<std::size_t>(size)) {
-        std::iota(parent_.begin(), parent_.end(), 0);
-    }
-    int root(int i) {
-        while (parent_[static_cast<std::size_t>(i)] != i) {
-            i = parent_[static_cast<std::size_t>(i)];
-        }
-        return i;
-    }
-    void join(int a, int b) { parent_[static_cast<std::size_t>(root(a))] = root(b); }
-
-private:
-    std::vector<int> parent_;
-};
-
-// A reply repeated word for word under unrelated keys reads as a stock phrase.
+// A first reply repeated word for word under unrelated keys reads as a stock
+// phrase. One key spelled several ways gives the same replies, or shares
+// most of them; branches are left out, as «спасибо» is thanked alike in
+// every thread.
 TEST_F(WordsDat, NoReplyIsRepeatedAcrossUnrelatedLines) {
-    const auto lines = phraseLines();
-    Families families(base.count());
-    std::map<std::vector<std::string_view>, int> byAnswers;
-    int mainLine = 1;
-    for (int i = 1; i < base.count(); ++i) {
-        const WordsLine& line = lines[static_cast<std::size_t>(i - 1)];
-        if (line.isMain()) {
-            mainLine = i;
-        } else {
-            families.join(i, mainLine);
+    std::map<std::string_view, std::vector<std::string_view>> firstLineOf;
+    for (const auto& line : phraseLines()) {
+        if (!line.isMain()) {
+            continue;
         }
         auto answers = line.alternatives();
         std::sort(answers.begin(), answers.end());
-        if (const auto [first, added] = byAnswers.emplace(answers, i); !added) {
-            families.join(i, first->second);
-        }
-    }
-    std::map<std::string_view, int> familyOf;
-    for (int i = 1; i < base.count(); ++i) {
-        for (const auto reply : lines[static_cast<std::size_t>(i - 1)].alternatives()) {
-            const auto [first, added] = familyOf.emplace(reply, families.root(i));
-            EXPECT_EQ(first->second, families.root(i))
-                << cp1251::toUtf8(reply) << " (line " << i << ")";
+        for (const auto reply : answers) {
+            const auto [first, added] = firstLineOf.emplace(reply, answers);
+            if (added || first->second == answers) {
+                continue;
+            }
+            std::vector<std::string_view> shared;
+            std::set_intersection(answers.begin(), answers.end(), first->second.begin(),
+                                  first->second.end(), std::back_inserter(shared));
+            EXPECT_GE(shared.size(), 2u)
+                << cp1251::toUtf8(reply) << " («" << cp1251::toUtf8(line.key) << "»)";
         }
     }
 }
@@ -207,8 +196,12 @@ TEST_F(WordsDat, BranchesFollowTheirParentsWithoutSkippingADepth) {
 }
 
 TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
-    const std::vector<std::string> farewells{w("ПОКА"),           w("ДО СВИДАНИЯ"), w("ДО ВСТРЕЧИ"),
-                                             w("СПОКОЙНОЙ НОЧИ"), w("ПРОЩАЙ"),      w("ДО ЗАВТРА")};
+    // A goodnight often goes on («спокойной ночи» … «не могу уснуть»): it
+    // does not end the dialogue.
+    const std::vector<std::string> farewells{
+        w("ПОКА"),          w("ПОКЕДА"),         w("ПОКЕДОВА"), w("ДО СВИДАНИЯ"),
+        w("ДО СВИДАНЬЯ"),   w("ДО ВСТРЕЧИ"),     w("ПРОЩАЙ"),   w("ДО ЗАВТРА"),
+        w("ВСЕГО ДОБРОГО"), w("ВСЕГО ХОРОШЕГО"), w("БАЙ."),     w("УВИДИМСЯ")};
     std::vector<std::string> exitKeys;
     for (const auto& line : phraseLines()) {
         if (!line.exitMark) {
@@ -228,7 +221,9 @@ TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
     };
     EXPECT_TRUE(marked(w("ПОКА")));
     EXPECT_TRUE(marked(w("ДО СВИДАНИЯ")));
-    EXPECT_LE(exitKeys.size(), 6u);
+    EXPECT_FALSE(marked(w("СПОКОЙНОЙ НОЧИ")));
+    EXPECT_FALSE(marked(w("НОЧИ")));
+    EXPECT_LE(exitKeys.size(), 40u);
 }
 
 TEST_F(WordsDat, AnswersEverydayPhrases) {
