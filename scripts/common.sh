@@ -14,10 +14,13 @@ ORLEVAN_SANITIZED_BUILD="$ORLEVAN_ROOT/build-san"
 # window name),
 # and what the installed program is checked with: appstream's validator,
 # desktop-file-utils, and an X server with xdotool to start it from its menu
-# entry.
+# entry; the Debian package's tools (dpkg-dev for dpkg-shlibdeps and
+# dpkg-buildflags, file for CPack, lintian), man-db and bash-completion for
+# its manual pages and completion.
 ORLEVAN_PACKAGES=(
     g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
-    appstream desktop-file-utils xvfb xauth xdotool
+    appstream desktop-file-utils xvfb xauth xdotool libglib2.0-bin
+    dpkg-dev file lintian man-db bash-completion
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2

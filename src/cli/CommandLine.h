@@ -10,9 +10,11 @@ namespace orlevan::cli {
 
 // What the user asked for on the command line.
 struct CommandLine {
-    enum class Command { Help, Chat, Check, Export, Import, Converse };
+    enum class Command { Help, Version, Chat, Check, Export, Import, Converse };
 
     Command command = Command::Help;
+    // The usage of `command` is asked for rather than its work ("chat --help").
+    bool help = false;
     std::optional<std::uint64_t> seed;
     // Chat: remarks on or off; nothing leaves it to whether a person types.
     std::optional<bool> remarks;
@@ -32,6 +34,11 @@ public:
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
+// The synopsis of every command, printed after a usage error.
 extern const char* const kUsage;
+
+// What --help prints: for Command::Help the whole program's synopsis and its
+// commands, for a command its synopsis and what each of its options does.
+std::string helpText(CommandLine::Command command);
 
 } // namespace orlevan::cli

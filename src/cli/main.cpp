@@ -31,18 +31,27 @@ std::unique_ptr<orlevan::Random> generator(const CommandLine& line) {
 }
 
 int run(const CommandLine& line) {
+    using Command = CommandLine::Command;
+    // Neither needs a working folder, so both answer wherever they are asked.
+    if (line.help || line.command == Command::Help) {
+        std::cout << helpText(line.command);
+        return 0;
+    }
+    if (line.command == Command::Version) {
+        std::cout << "orlevan " ORLEVAN_VERSION "\n";
+        return 0;
+    }
     orlevan::SystemClock clock;
     const Folder here(std::filesystem::current_path());
     // What a killed save left behind goes before anything is learnt or
     // imported; `check` only lists it.
-    using Command = CommandLine::Command;
     if (line.command == Command::Chat || line.command == Command::Import) {
         here.removeAbandonedSaves();
     }
     switch (line.command) {
     case CommandLine::Command::Help:
-        std::cout << kUsage;
-        return 0;
+    case CommandLine::Command::Version:
+        break;
     case CommandLine::Command::Chat: {
         // A person at a terminal hears the program's own remarks; a script
         // gets one line for each line it writes.
@@ -73,6 +82,7 @@ int run(const CommandLine& line) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    using Command = CommandLine::Command;
     // Past the file-size limit a write then fails with its error, which the
     // save reports and survives, instead of ending the program mid-dialogue.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -86,10 +96,21 @@ int main(int argc, char* argv[]) {
         std::cerr << "orlevan-cli: " << error.what() << '\n' << kUsage;
         return 2;
     }
+    int status = 1;
     try {
-        return run(line);
+        status = run(line);
     } catch (const std::exception& failure) {
         std::cerr << "orlevan-cli: " << failureMessage(failure) << '\n';
+    }
+    // Output cut short (a full disk, a closed pipe) is a failure even when the
+    // command finished its work: a report or a list of lines that did not
+    // arrive whole must not pass for done. chat and export tell it themselves.
+    std::cout.flush();
+    if (!std::cout) {
+        if (line.help || (line.command != Command::Chat && line.command != Command::Export)) {
+            std::cerr << "orlevan-cli: the output could not all be written to standard output\n";
+        }
         return 1;
     }
+    return status;
 }

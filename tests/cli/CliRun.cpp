@@ -30,7 +30,7 @@ std::vector<std::string> outputLines(const fs::path& path) {
 
 // In the child: stdin, stdout and stderr from files, then the program.
 [[noreturn]] void becomeCli(const std::vector<std::string>& arguments, const fs::path& where,
-                            const ScratchFolder& io) {
+                            const ScratchFolder& io, const fs::path& standardOutput) {
     std::vector<char*> argv{const_cast<char*>(ORLEVAN_CLI)};
     for (const auto& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -40,7 +40,9 @@ std::vector<std::string> outputLines(const fs::path& path) {
         {"in", STDIN_FILENO}, {"out", STDOUT_FILENO}, {"err", STDERR_FILENO}};
     for (const auto& [name, fd] : streams) {
         const int flags = fd == STDIN_FILENO ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
-        const int file = ::open((io.path() / name).c_str(), flags, 0600);
+        const fs::path path =
+            fd == STDOUT_FILENO && !standardOutput.empty() ? standardOutput : io.path() / name;
+        const int file = ::open(path.c_str(), flags, 0600);
         if (file < 0 || ::dup2(file, fd) < 0) {
             ::_exit(127);
         }
@@ -56,7 +58,7 @@ std::vector<std::string> outputLines(const fs::path& path) {
 } // namespace
 
 CliRun runCli(const std::vector<std::string>& arguments, std::string_view input,
-              const fs::path& where) {
+              const fs::path& where, const fs::path& standardOutput) {
     const ScratchFolder io;
     io.write("in", input);
     const pid_t child = ::fork();
@@ -64,13 +66,15 @@ CliRun runCli(const std::vector<std::string>& arguments, std::string_view input,
         throw std::runtime_error("cannot start orlevan-cli");
     }
     if (child == 0) {
-        becomeCli(arguments, where, io);
+        becomeCli(arguments, where, io, standardOutput);
     }
     int status = 0;
     if (::waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
         throw std::runtime_error("orlevan-cli did not end by itself");
     }
-    return {WEXITSTATUS(status), outputLines(io.path() / "out"), outputLines(io.path() / "err")};
+    return {WEXITSTATUS(status),
+            standardOutput.empty() ? outputLines(io.path() / "out") : std::vector<std::string>{},
+            outputLines(io.path() / "err")};
 }
 
 CliFolder::CliFolder() : folder(path()) {

@@ -19,9 +19,11 @@ struct CliRun {
 };
 
 // Runs orlevan-cli with `arguments` in the folder `where`, `input` on its
-// standard input, as a separate process.
+// standard input, as a separate process. Its standard output goes to
+// `standardOutput` when one is named (then `out` of the result stays empty).
 CliRun runCli(const std::vector<std::string>& arguments, std::string_view input,
-              const std::filesystem::path& where);
+              const std::filesystem::path& where,
+              const std::filesystem::path& standardOutput = {});
 
 // A scratch working folder made from tests/fixtures/cli: a small knowledge
 // base with every file the program uses, and the shipped settings.

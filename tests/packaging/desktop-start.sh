@@ -37,8 +37,18 @@ entry=$prefix/share/applications/org.orlevan.Orlevan.desktop
 for file in "$prefix/bin/orlevan" "$prefix/bin/orlevan-cli" "$entry" \
     "$prefix/share/icons/hicolor/scalable/apps/orlevan.svg" \
     "$prefix/share/icons/hicolor/48x48/apps/orlevan.png" \
-    "$prefix/share/orlevan/data/Base/Words.dat"; do
+    "$prefix/share/orlevan/data/Base/Words.dat" \
+    "$prefix/share/man/man1/orlevan.1" "$prefix/share/man/man1/orlevan-cli.1" \
+    "$prefix/share/bash-completion/completions/orlevan-cli" \
+    "$prefix/share/doc/orlevan/copyright"; do
     [ -e "$file" ] || fail "$file was not installed"
+done
+# The manual pages name the folders of this install and format without a warning.
+for page in orlevan orlevan-cli; do
+    grep -q "$prefix/share/orlevan/data" "$prefix/share/man/man1/$page.1" ||
+        fail "$page(1) does not name the installed default working folder"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page(1): $warnings"
 done
 desktop-file-validate "$entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.orlevan.Orlevan.metainfo.xml"

@@ -1,0 +1,23 @@
+# Run by `cmake --install`: writes the manual pages with the version and the
+# paths of this install, which are known only now (`--prefix` may differ from
+# the prefix the build was configured with). Expects ORLEVAN_MAN_SOURCES (the
+# templates), ORLEVAN_MAN_OUT, ORLEVAN_VERSION and the install folders
+# relative to the prefix.
+
+function(orlevan_full_path out relative)
+    if(IS_ABSOLUTE "${relative}")
+        set(${out} "${relative}" PARENT_SCOPE)
+    else()
+        set(${out} "${CMAKE_INSTALL_PREFIX}/${relative}" PARENT_SCOPE)
+    endif()
+endfunction()
+
+set(PROJECT_VERSION "${ORLEVAN_VERSION}")
+orlevan_full_path(ORLEVAN_LAUNCHER "${ORLEVAN_LIBEXECDIR}/orlevan/orlevan-launch")
+orlevan_full_path(ORLEVAN_DEFAULT_FOLDER "${ORLEVAN_DATADIR}/orlevan/data")
+orlevan_full_path(man1 "${ORLEVAN_MANDIR}/man1")
+foreach(template IN LISTS ORLEVAN_MAN_SOURCES)
+    get_filename_component(page "${template}" NAME_WLE)
+    configure_file("${template}" "${ORLEVAN_MAN_OUT}/${page}" @ONLY)
+    file(INSTALL "${ORLEVAN_MAN_OUT}/${page}" DESTINATION "${man1}")
+endforeach()
