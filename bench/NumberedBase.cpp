@@ -32,8 +32,16 @@ PhraseList numberedBase(const PhraseList& shipped, int lines, std::string_view l
             last = &line;
         }
     }
-    if (sources.empty() || (!lastKey.empty() && last == nullptr)) {
+    if (sources.empty()) {
         throw Failure("The shipped base lacks the lines to make a larger one from");
+    }
+    // A base whose threads spell the key otherwise lends the key its first
+    // line's replies.
+    const std::string lent =
+        last ? std::string()
+             : std::string(lastKey) + sources.front()->substr(sources.front()->find('^'));
+    if (!lastKey.empty() && last == nullptr) {
+        last = &lent;
     }
     std::vector<std::string> text{all.front()};
     text.reserve(static_cast<std::size_t>(lines));

@@ -10,7 +10,8 @@ namespace orlevan::bench {
 // its answering lines over and over with a number of one width added to each
 // key, so every key is unique (none is a piece of another) while line length
 // and the share of Cyrillic stay those of the real base. With `lastKey`, the
-// shipped line of that key is the source of the last line.
+// shipped line of that key is the source of the last line; without one, the
+// last line is that key with the replies of the first answering line.
 PhraseList numberedBase(const PhraseList& shipped, int lines, std::string_view lastKey = {});
 
 } // namespace orlevan::bench
