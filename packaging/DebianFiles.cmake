@@ -12,22 +12,27 @@ function(orlevan_refuse)
 endfunction()
 
 set(version "${CPACK_PACKAGE_VERSION}")
+
+# The version `text` names by `pattern` (its first group) must be the
+# program's; `missing` and `latest` say what is wrong when it is not.
+function(orlevan_require_version text pattern missing latest file addition)
+    if(NOT text MATCHES "${pattern}")
+        orlevan_refuse("${file} ${missing}")
+    endif()
+    if(NOT CMAKE_MATCH_1 STREQUAL version)
+        orlevan_refuse("${latest} ${CMAKE_MATCH_1}, the program is ${version}: add ${addition} "
+            "for ${version} to ${file}")
+    endif()
+endfunction()
+
 file(STRINGS "${CPACK_ORLEVAN_CHANGELOG}" top LIMIT_COUNT 1)
-if(NOT top MATCHES "^orlevan \\(([^)]+)\\) ")
-    orlevan_refuse("${CPACK_ORLEVAN_CHANGELOG} does not start with an entry \"orlevan (VERSION) ...\"")
-endif()
-if(NOT CMAKE_MATCH_1 STREQUAL version)
-    orlevan_refuse("the changelog's latest entry is for ${CMAKE_MATCH_1}, the program is ${version}: "
-        "add an entry for ${version} to ${CPACK_ORLEVAN_CHANGELOG}")
-endif()
+orlevan_require_version("${top}" "^orlevan \\(([^)]+)\\) "
+    "does not start with an entry \"orlevan (VERSION) ...\""
+    "the changelog's latest entry is for" "${CPACK_ORLEVAN_CHANGELOG}" "an entry")
 file(READ "${CPACK_ORLEVAN_METAINFO}" metainfo)
-if(NOT metainfo MATCHES "<release version=\"([^\"]+)\"")
-    orlevan_refuse("${CPACK_ORLEVAN_METAINFO} names no release")
-endif()
-if(NOT CMAKE_MATCH_1 STREQUAL version)
-    orlevan_refuse("the AppStream description's latest release is ${CMAKE_MATCH_1}, the program is "
-        "${version}: add a <release> for ${version} to ${CPACK_ORLEVAN_METAINFO}")
-endif()
+orlevan_require_version("${metainfo}" "<release version=\"([^\"]+)\""
+    "names no release"
+    "the AppStream description's latest release is" "${CPACK_ORLEVAN_METAINFO}" "a <release>")
 
 set(staged "${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 if(NOT EXISTS "${staged}/bin/orlevan")

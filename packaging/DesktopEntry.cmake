@@ -3,13 +3,7 @@
 # the build was configured with). Expects ORLEVAN_DESKTOP_TEMPLATE,
 # ORLEVAN_DESKTOP_OUT and the install folders relative to the prefix.
 
-function(orlevan_full_path out relative)
-    if(IS_ABSOLUTE "${relative}")
-        set(${out} "${relative}" PARENT_SCOPE)
-    else()
-        set(${out} "${CMAKE_INSTALL_PREFIX}/${relative}" PARENT_SCOPE)
-    endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/InstallPath.cmake")
 
 # One argument of an Exec line: quoted, with the characters the desktop
 # entry format reserves inside quotes escaped, and '%' doubled so that it

@@ -4,13 +4,7 @@
 # templates), ORLEVAN_MAN_OUT, ORLEVAN_VERSION and the install folders
 # relative to the prefix.
 
-function(orlevan_full_path out relative)
-    if(IS_ABSOLUTE "${relative}")
-        set(${out} "${relative}" PARENT_SCOPE)
-    else()
-        set(${out} "${CMAKE_INSTALL_PREFIX}/${relative}" PARENT_SCOPE)
-    endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/InstallPath.cmake")
 
 set(PROJECT_VERSION "${ORLEVAN_VERSION}")
 orlevan_full_path(ORLEVAN_LAUNCHER "${ORLEVAN_LIBEXECDIR}/orlevan/orlevan-launch")
