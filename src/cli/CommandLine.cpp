@@ -20,7 +20,10 @@ struct CommandShape {
 
 const std::map<std::string, CommandShape, std::less<>> kCommands = {
     {"chat",
-     {Command::Chat, 0, 0, {"--seed", "--remarks", "--no-remarks", "--explain"},
+     {Command::Chat,
+      0,
+      0,
+      {"--seed", "--remarks", "--no-remarks", "--explain"},
       "usage: orlevan-cli chat [--seed N] [--remarks | --no-remarks] [--explain]\n"
       "\n"
       "Answers each line read from standard input from the knowledge base of the\n"
@@ -40,7 +43,10 @@ const std::map<std::string, CommandShape, std::less<>> kCommands = {
       "Exit status: 0 when all went well, 1 when a line was refused or something\n"
       "failed, 2 for a command line it does not understand.\n"}},
     {"check",
-     {Command::Check, 0, 1, {"--shadowed", "--inside-words"},
+     {Command::Check,
+      0,
+      1,
+      {"--shadowed", "--inside-words"},
       "usage: orlevan-cli check [--shadowed] [--inside-words] [FOLDER]\n"
       "\n"
       "Reports every missing or unreadable file of the working folder FOLDER (the\n"
@@ -54,7 +60,10 @@ const std::map<std::string, CommandShape, std::less<>> kCommands = {
       "Exit status: 0 when nothing was found, 1 when anything was, 2 for a command\n"
       "line it does not understand.\n"}},
     {"export",
-     {Command::Export, 1, 1, {},
+     {Command::Export,
+      1,
+      1,
+      {},
       "usage: orlevan-cli export FILE\n"
       "\n"
       "Prints the lines of FILE, a file of the working folder in the current folder\n"
@@ -64,7 +73,10 @@ const std::map<std::string, CommandShape, std::less<>> kCommands = {
       "Exit status: 0 when the file was printed, 1 when it could not be read, 2 for\n"
       "a command line it does not understand.\n"}},
     {"import",
-     {Command::Import, 1, 1, {},
+     {Command::Import,
+      1,
+      1,
+      {},
       "usage: orlevan-cli import FILE < LINES\n"
       "\n"
       "Replaces the lines of FILE, a file of the working folder in the current\n"
@@ -75,7 +87,10 @@ const std::map<std::string, CommandShape, std::less<>> kCommands = {
       "Exit status: 0 when the file was written, 1 when nothing was, 2 for a command\n"
       "line it does not understand.\n"}},
     {"converse",
-     {Command::Converse, 2, 2, {"--turns", "--seed"},
+     {Command::Converse,
+      2,
+      2,
+      {"--turns", "--seed"},
       "usage: orlevan-cli converse FOLDER_A FOLDER_B [--turns N] [--seed N]\n"
       "\n"
       "Lets the knowledge bases of two working folders talk to each other: A greets,\n"
@@ -112,14 +127,19 @@ bool isOption(const std::string& argument) {
 
 } // namespace
 
-const char* const kUsage =
-    "usage: orlevan-cli chat [--seed N] [--remarks | --no-remarks] [--explain]\n"
-    "       orlevan-cli check [--shadowed] [--inside-words] [FOLDER]\n"
-    "       orlevan-cli export FILE\n"
-    "       orlevan-cli import FILE\n"
-    "       orlevan-cli converse FOLDER_A FOLDER_B [--turns N] [--seed N]\n"
-    "       orlevan-cli COMMAND --help\n"
-    "       orlevan-cli --help | --version\n";
+std::string usageText() {
+    // Each command's synopsis is the first line of its help.
+    constexpr std::string_view kFirst = "usage: ";
+    std::string usage;
+    for (const auto& [name, shape] : kCommands) {
+        const std::string_view help = shape.help;
+        usage += usage.empty() ? kFirst : std::string(kFirst.size(), ' ');
+        usage += help.substr(kFirst.size(), help.find('\n') + 1 - kFirst.size());
+    }
+    const std::string indent(kFirst.size(), ' ');
+    return usage + indent + "orlevan-cli COMMAND --help\n" + indent +
+           "orlevan-cli --help | --version\n";
+}
 
 std::string helpText(Command command) {
     for (const auto& [name, shape] : kCommands) {
@@ -127,7 +147,7 @@ std::string helpText(Command command) {
             return shape.help;
         }
     }
-    return std::string(kUsage) +
+    return usageText() +
            "\n"
            "Orlevan's dialogue and knowledge-base tool for the terminal. It works on the\n"
            "working folder it is started in (the window's is ~/.local/share/orlevan) and\n"

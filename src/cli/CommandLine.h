@@ -35,7 +35,7 @@ public:
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 // The synopsis of every command, printed after a usage error.
-extern const char* const kUsage;
+std::string usageText();
 
 // What --help prints: for Command::Help the whole program's synopsis and its
 // commands, for a command its synopsis and what each of its options does.

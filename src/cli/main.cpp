@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     try {
         line = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& error) {
-        std::cerr << "orlevan-cli: " << error.what() << '\n' << kUsage;
+        std::cerr << "orlevan-cli: " << error.what() << '\n' << usageText();
         return 2;
     }
     int status = 1;
