@@ -1,7 +1,9 @@
 // Writes lines as the rich-text document a Windows-1251 editor saves: one
-// paragraph per line, every byte that is not printable ASCII as \'hh in the
-// document's 1251 code page, so that any byte survives the round trip, and
-// a CR LF after each paragraph mark only to keep the source readable.
+// paragraph per line, in the document's 1251 code page. Letters beyond ASCII
+// stand as the bytes they are, as editors read them, so a Cyrillic base takes
+// one byte per letter on disk rather than the four of \'hh; control bytes
+// are written as \'hh, so that any byte survives the round trip, and a CR LF
+// after each paragraph mark only keeps the source readable.
 
 #include "platform/format/Rtf.h"
 
@@ -23,7 +25,7 @@ constexpr std::string_view kDocumentEnd = "}";
 constexpr std::string_view kTab = "\\tab ";
 
 constexpr bool isPlain(unsigned char c) {
-    return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}';
+    return c >= 0x20 && c != 0x7F && c != '\\' && c != '{' && c != '}';
 }
 
 // What each byte of a line becomes in the document: at most five bytes
