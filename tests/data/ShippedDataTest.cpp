@@ -2,6 +2,7 @@
 // readers: the knowledge base must parse, be large enough to talk with, keep
 // its reserved characters where they belong and answer everyday phrases.
 
+#include "engine/RunMatch.h"
 #include "engine/Statistics.h"
 #include "engine/WordsLine.h"
 #include "platform/format/Casing.h"
@@ -224,6 +225,47 @@ TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
     EXPECT_FALSE(marked(w("СПОКОЙНОЙ НОЧИ")));
     EXPECT_FALSE(marked(w("НОЧИ")));
     EXPECT_LE(exitKeys.size(), 40u);
+}
+
+// A branch that takes any statement would answer a person in crisis as small
+// talk, so every group of branches with a catch-all gives the help line first.
+// Its keys must not fire on everyday words that hold «жить» («ложиться»).
+TEST_F(WordsDat, EveryCatchAllIsPrecededByTheHelpLine) {
+    const std::vector<std::string> crisis{w("НЕ ХОЧЕТСЯ ЖИТЬ."), w("ЖИТЬ НЕ ХОЧУ."),
+                                          w("Я НЕ ХОЧУ БОЛЬШЕ ЖИТЬ."), w("ХОЧУ УМЕРЕТЬ.")};
+    const std::vector<std::string> everyday{w("ПОРА ЛОЖИТЬСЯ СПАТЬ."), w("ДАВАЙ ДРУЖИТЬ!"),
+                                            w("МОЖЕШЬ ОДОЛЖИТЬ ДЕНЕГ?"),
+                                            w("ХОЧУ ПРЕДЛОЖИТЬ ИГРУ."), w("КУДА ПОЛОЖИТЬ КЛЮЧИ?")};
+    const std::string helpLine = w("телефон доверия");
+    // The keys of the help line among the siblings seen so far, by depth.
+    std::vector<std::vector<std::string_view>> helpKeys(1);
+    int groups = 0;
+    for (const auto& line : phraseLines()) {
+        helpKeys.resize(static_cast<std::size_t>(line.depth) + 1);
+        auto& siblings = helpKeys[static_cast<std::size_t>(line.depth)];
+        if (line.isMain()) {
+            continue;
+        }
+        if (line.key != "." && line.key != "?") {
+            if (line.answers.find(helpLine) != std::string_view::npos) {
+                siblings.push_back(line.key);
+                for (const auto& phrase : everyday) {
+                    EXPECT_FALSE(foundFresh(line.key, phrase))
+                        << cp1251::toUtf8(line.key) << " in " << cp1251::toUtf8(phrase);
+                }
+            }
+            continue;
+        }
+        ++groups;
+        for (const auto& phrase : crisis) {
+            const bool caught = std::any_of(siblings.begin(), siblings.end(), [&](auto key) {
+                return foundFresh(key, phrase);
+            });
+            ASSERT_TRUE(caught) << cp1251::toUtf8(phrase) << " before the catch-all of depth "
+                                << line.depth;
+        }
+    }
+    EXPECT_GT(groups, 1000);
 }
 
 TEST_F(WordsDat, AnswersEverydayPhrases) {
