@@ -228,41 +228,44 @@ TEST_F(WordsDat, OnlyFarewellsEndTheDialogue) {
 }
 
 // A branch that takes any statement would answer a person in crisis as small
-// talk, so every group of branches with a catch-all gives the help line first.
+// talk, so in every group of branches with a catch-all a crisis phrase reaches
+// the help line before any other sibling («НЕ ХОЧУ», «ПЛОХО») could take it.
 // Its keys must not fire on everyday words that hold «жить» («ложиться»).
-TEST_F(WordsDat, EveryCatchAllIsPrecededByTheHelpLine) {
+TEST_F(WordsDat, CrisisPhrasesReachTheHelpLineInEveryThread) {
     const std::vector<std::string> crisis{w("НЕ ХОЧЕТСЯ ЖИТЬ."), w("ЖИТЬ НЕ ХОЧУ."),
                                           w("Я НЕ ХОЧУ БОЛЬШЕ ЖИТЬ."), w("ХОЧУ УМЕРЕТЬ.")};
     const std::vector<std::string> everyday{w("ПОРА ЛОЖИТЬСЯ СПАТЬ."), w("ДАВАЙ ДРУЖИТЬ!"),
                                             w("МОЖЕШЬ ОДОЛЖИТЬ ДЕНЕГ?"),
                                             w("ХОЧУ ПРЕДЛОЖИТЬ ИГРУ."), w("КУДА ПОЛОЖИТЬ КЛЮЧИ?")};
     const std::string helpLine = w("телефон доверия");
-    // The keys of the help line among the siblings seen so far, by depth.
-    std::vector<std::vector<std::string_view>> helpKeys(1);
+    const auto isHelp = [&](const WordsLine& line) {
+        return line.answers.find(helpLine) != std::string_view::npos;
+    };
+    // The siblings seen so far in the open group of each depth.
+    std::vector<std::vector<WordsLine>> siblings(1);
     int groups = 0;
     for (const auto& line : phraseLines()) {
-        helpKeys.resize(static_cast<std::size_t>(line.depth) + 1);
-        auto& siblings = helpKeys[static_cast<std::size_t>(line.depth)];
-        if (line.isMain()) {
-            continue;
-        }
-        if (line.key != "." && line.key != "?") {
-            if (line.answers.find(helpLine) != std::string_view::npos) {
-                siblings.push_back(line.key);
-                for (const auto& phrase : everyday) {
-                    EXPECT_FALSE(foundFresh(line.key, phrase))
-                        << cp1251::toUtf8(line.key) << " in " << cp1251::toUtf8(phrase);
-                }
+        const bool catchAll = line.key == "." || line.key == "?";
+        const bool help = !line.isMain() && !catchAll && isHelp(line);
+        siblings.resize(static_cast<std::size_t>(line.depth) + 1);
+        siblings.back().push_back(line);
+        if (help) {
+            for (const auto& phrase : everyday) {
+                EXPECT_FALSE(foundFresh(line.key, phrase))
+                    << cp1251::toUtf8(line.key) << " in " << cp1251::toUtf8(phrase);
             }
+        }
+        if (line.isMain() || !catchAll) {
             continue;
         }
+        const auto& group = siblings.back();
         ++groups;
         for (const auto& phrase : crisis) {
-            const bool caught = std::any_of(siblings.begin(), siblings.end(), [&](auto key) {
-                return foundFresh(key, phrase);
+            const auto first = std::find_if(group.begin(), group.end(), [&](const auto& sibling) {
+                return foundFresh(sibling.key, phrase);
             });
-            ASSERT_TRUE(caught) << cp1251::toUtf8(phrase) << " before the catch-all of depth "
-                                << line.depth;
+            ASSERT_TRUE(isHelp(*first)) << cp1251::toUtf8(phrase) << " is answered by «"
+                                        << cp1251::toUtf8(first->key) << "»";
         }
     }
     EXPECT_GT(groups, 1000);
