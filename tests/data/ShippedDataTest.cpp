@@ -264,6 +264,7 @@ TEST_F(WordsDat, CrisisPhrasesReachTheHelpLineInEveryThread) {
             const auto first = std::find_if(group.begin(), group.end(), [&](const auto& sibling) {
                 return foundFresh(sibling.key, phrase);
             });
+            ASSERT_TRUE(first != group.end()) << cp1251::toUtf8(phrase) << " is not answered";
             ASSERT_TRUE(isHelp(*first)) << cp1251::toUtf8(phrase) << " is answered by «"
                                         << cp1251::toUtf8(first->key) << "»";
         }
